@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what the suite needs to build, run and test (Debian 12, as root).
+set -euo pipefail
+packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
+          fonts-liberation2 xvfb xdotool x11-utils)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,354 @@
+#include "drawing_surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The surface's one rule from a device coordinate to a pixel index.
+inline long long pixelIndex(double v) { return static_cast<long long>(std::floor(v + 0.5)); }
+
+// Pen positions: odd widths are centred on a pixel, even widths on the boundary
+// between two pixels, so a pen of width w always covers w rows or columns and the
+// pixel a width-1 pen would set is among them.
+inline double penCentre(double v, int width)
+{
+    return (width % 2) ? std::floor(v + 0.5) : std::floor(v) + 0.5;
+}
+
+// Liang-Barsky: clips the segment to the rectangle; false when nothing is left. A
+// cut end point is put exactly on the boundary that cut it, so a horizontal or
+// vertical segment keeps its row or column however far its ends lie.
+bool clipSegment(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin,
+                 double xmax, double ymax)
+{
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    int cut0 = -1, cut1 = -1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
+    const double edge[4] = {xmin, xmax, ymin, ymax};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            if (t > t0)
+                t0 = t, cut0 = i;
+        } else if (t < t1) {
+            t1 = t, cut1 = i;
+        }
+        if (t0 > t1)
+            return false;
+    }
+    const double ox = x1, oy = y1;
+    auto place = [&](double t, int cut, double& x, double& y) {
+        x = ox + t * dx;
+        y = oy + t * dy;
+        (cut < 2 ? x : y) = edge[cut];
+    };
+    if (cut1 >= 0)
+        place(t1, cut1, x2, y2);
+    if (cut0 >= 0)
+        place(t0, cut0, x1, y1);
+    return true;
+}
+
+inline bool finite(double a, double b, double c, double d)
+{
+    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
+}
+
+struct Span {
+    long long lo, hi;  // empty when lo > hi
+};
+
+// Whole numbers i in [minI, maxI] with (i - c)^2 < r2 (strict) or <= r2 (inclusive):
+// a square-root estimate, corrected by the exact test at both ends.
+Span within(double c, double r2, bool inclusive, long long minI, long long maxI)
+{
+    if (!(r2 >= 0) || (r2 == 0 && !inclusive))
+        return {1, 0};
+    const double h = std::sqrt(r2);
+    long long lo = static_cast<long long>(std::clamp(std::ceil(c - h), double(minI), double(maxI) + 1));
+    long long hi = static_cast<long long>(std::clamp(std::floor(c + h), double(minI) - 1, double(maxI)));
+    auto inside = [&](long long i) {
+        const double d = double(i) - c;
+        return inclusive ? d * d <= r2 : d * d < r2;
+    };
+    while (lo <= hi && !inside(lo))
+        ++lo;
+    while (lo > minI && inside(lo - 1))
+        --lo;
+    while (hi >= lo && !inside(hi))
+        --hi;
+    while (hi < maxI && inside(hi + 1))
+        ++hi;
+    return {lo, hi};
+}
+}  // namespace
+
+DrawingSurface::DrawingSurface(QSize size, Colour back)
+    : BackColor(back),
+      image_(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32),
+      client_(size)
+{
+    image_.fill(toArgb(BackColor));
+}
+
+float DrawingSurface::ScaleWidth() const { return float(client_.width() / pixelsPerUnit()); }
+float DrawingSurface::ScaleHeight() const { return float(client_.height() / pixelsPerUnit()); }
+
+int DrawingSurface::toPixels(double v) const
+{
+    const double d = v * pixelsPerUnit();
+    if (!std::isfinite(d))
+        return 0;
+    return int(std::clamp<long long>(pixelIndex(d), -1000000000, 1000000000));
+}
+
+void DrawingSurface::setClientSize(QSize size)
+{
+    client_ = size.expandedTo(QSize(0, 0));
+    const QSize needed = image_.size().expandedTo(size);
+    if (needed != image_.size()) {
+        QImage grown(needed, QImage::Format_RGB32);
+        grown.fill(toArgb(BackColor));
+        for (int y = 0; y < image_.height(); ++y)
+            std::copy_n(reinterpret_cast<const QRgb*>(image_.constScanLine(y)), image_.width(),
+                        reinterpret_cast<QRgb*>(grown.scanLine(y)));
+        image_ = std::move(grown);
+    }
+}
+
+QRgb DrawingSurface::pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+        return 0;
+    return reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x];
+}
+
+QRect DrawingSurface::takeDirty()
+{
+    QRect r;
+    if (dirtyX0_ <= dirtyX1_ && dirtyY0_ <= dirtyY1_)
+        r = QRect(QPoint(dirtyX0_, dirtyY0_), QPoint(dirtyX1_, dirtyY1_));
+    dirtyX0_ = dirtyY0_ = std::numeric_limits<int>::max();
+    dirtyX1_ = dirtyY1_ = std::numeric_limits<int>::min();
+    return r;
+}
+
+void DrawingSurface::markDirty(int x0, int y0, int x1, int y1)
+{
+    dirtyX0_ = std::min(dirtyX0_, x0);
+    dirtyY0_ = std::min(dirtyY0_, y0);
+    dirtyX1_ = std::max(dirtyX1_, x1);
+    dirtyY1_ = std::max(dirtyY1_, y1);
+}
+
+void DrawingSurface::counted()
+{
+    if (++operations_ % kProgressInterval == 0 && onProgress)
+        onProgress();
+}
+
+void DrawingSurface::span(int y, int x0, int x1, std::uint32_t argb)
+{
+    if (y < 0 || y >= image_.height())
+        return;
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, image_.width() - 1);
+    if (x0 > x1)
+        return;
+    auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+    std::fill(row + x0, row + x1 + 1, argb);
+    markDirty(x0, y, x1, y);
+}
+
+void DrawingSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
+{
+    counted();
+    if (!rasterising_)
+        return;
+    const double k = pixelsPerUnit();
+    const double dx1 = x1 * k, dy1 = y1 * k, dx2 = x2 * k, dy2 = y2 * k;
+    if (!finite(dx1, dy1, dx2, dy2))
+        return;
+    const int width = std::max<int>(1, DrawWidth);
+    const std::uint32_t argb = toArgb(colour);
+    if (width == 1)
+        thinLine(dx1, dy1, dx2, dy2, argb, DrawStyle == Dotted);
+    else
+        wideLine(dx1, dy1, dx2, dy2, std::min(width, 4096), argb);
+}
+
+// Bresenham between the rounded end points, both included; the dotted pattern
+// sets every other pixel, starting with the first.
+void DrawingSurface::thinLine(double x1, double y1, double x2, double y2, std::uint32_t argb,
+                              bool dotted)
+{
+    const int W = image_.width(), H = image_.height();
+    if (!clipSegment(x1, y1, x2, y2, -2, -2, W + 1, H + 1))
+        return;
+    int x = int(pixelIndex(x1)), y = int(pixelIndex(y1));
+    int xe = int(pixelIndex(x2)), ye = int(pixelIndex(y2));
+    // A solid segment sets the same pixels whichever end it is drawn from, so drawing
+    // it again in grey erases it exactly.
+    if (!dotted && (ye < y || (ye == y && xe < x))) {
+        std::swap(x, xe);
+        std::swap(y, ye);
+    }
+    if (y == ye && !dotted) {  // rows, as the erasers draw them: one span
+        span(y, std::min(x, xe), std::max(x, xe), argb);
+        return;
+    }
+    const int dx = std::abs(xe - x), dy = -std::abs(ye - y);
+    const int sx = x < xe ? 1 : -1, sy = y < ye ? 1 : -1;
+    int err = dx + dy;
+    auto* bits = reinterpret_cast<std::uint32_t*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / 4;
+    bool on = true;
+    int minX = W, minY = H, maxX = -1, maxY = -1;
+    for (;;) {
+        if (on && unsigned(x) < unsigned(W) && unsigned(y) < unsigned(H)) {
+            bits[y * stride + x] = argb;
+            minX = std::min(minX, x);
+            maxX = std::max(maxX, x);
+            minY = std::min(minY, y);
+            maxY = std::max(maxY, y);
+        }
+        if (dotted)
+            on = !on;
+        if (x == xe && y == ye)
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+    if (maxX >= 0)
+        markDirty(minX, minY, maxX, maxY);
+}
+
+// A wide pen is a capsule: every pixel whose centre lies within width/2 of the
+// segment, so both ends are round. Filled row by row as spans.
+void DrawingSurface::wideLine(double x1, double y1, double x2, double y2, double width,
+                              std::uint32_t argb)
+{
+    const int w = int(width);
+    const double r = width / 2;
+    const int W = image_.width(), H = image_.height();
+    if (!clipSegment(x1, y1, x2, y2, -r - 2, -r - 2, W + r + 2, H + r + 2))
+        return;
+    const double ax = penCentre(x1, w), ay = penCentre(y1, w);
+    const double bx = penCentre(x2, w), by = penCentre(y2, w);
+    const double dx = bx - ax, dy = by - ay;
+    const double len2 = dx * dx + dy * dy, len = std::sqrt(len2);
+    const double r2 = r * r;
+    const int rowFirst = int(std::max<double>(0, std::ceil(std::min(ay, by) - r)));
+    const int rowLast = int(std::min<double>(H - 1, std::floor(std::max(ay, by) + r)));
+    for (int row = rowFirst; row <= rowLast; ++row) {
+        const double cy = row;
+        double lo = INFINITY, hi = -INFINITY;
+        auto unite = [&](double a, double b) {
+            if (a <= b) {
+                lo = std::min(lo, a);
+                hi = std::max(hi, b);
+            }
+        };
+        for (const auto& [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
+            const double v = r2 - (cy - py) * (cy - py);
+            if (v >= 0) {
+                const double h = std::sqrt(v);
+                unite(px - h, px + h);
+            }
+        }
+        if (len2 > 0) {
+            const double ey = cy - ay;
+            if (dy == 0) {
+                if (std::fabs(ey) <= r)
+                    unite(std::min(ax, bx), std::max(ax, bx));
+            } else if (dx == 0) {
+                const double t = ey / dy;
+                if (t >= 0 && t <= 1)
+                    unite(ax - r, ax + r);
+            } else {
+                // perpendicular distance within r ...
+                double p0 = ax + (ey * dx - r * len) / dy, p1 = ax + (ey * dx + r * len) / dy;
+                if (p0 > p1)
+                    std::swap(p0, p1);
+                // ... and the foot of the perpendicular on the segment
+                double q0 = ax + (-ey * dy) / dx, q1 = ax + (len2 - ey * dy) / dx;
+                if (q0 > q1)
+                    std::swap(q0, q1);
+                unite(std::max(p0, q0), std::min(p1, q1));
+            }
+        }
+        if (lo <= hi) {
+            const double first = std::max<double>(std::ceil(lo), -1), last = std::min<double>(std::floor(hi), W);
+            span(row, int(first), int(last), argb);
+        }
+    }
+}
+
+// Outline: pixels whose centre lies at a distance in [R - w/2, R + w/2) from the
+// centre; interior (FillStyle 0 or 7): distance up to R, painted before the outline.
+void DrawingSurface::Circle(float x, float y, float r, Colour colour)
+{
+    counted();
+    if (!rasterising_)
+        return;
+    const double k = pixelsPerUnit();
+    const double R = std::fabs(double(r) * k);
+    const double px = x * k, py = y * k;
+    if (!finite(px, py, R, 0))
+        return;
+    const int w = std::min(std::max<int>(1, DrawWidth), 4096);
+    const double half = w / 2.0;
+    const double outer = R + half;
+    const int W = image_.width(), H = image_.height();
+    if (px + outer < -1 || py + outer < -1 || px - outer > W + 1 || py - outer > H + 1)
+        return;
+    const double cx = penCentre(px, w), cy = penCentre(py, w);
+    const bool filled = FillStyle == FillSolid || FillStyle == FillDiagonalCross;
+    const std::uint32_t pen = toArgb(colour), fill = toArgb(FillColor);
+    const double inner = R - half;
+    const int rowFirst = int(std::max<double>(0, std::ceil(cy - outer)));
+    const int rowLast = int(std::min<double>(H - 1, std::floor(cy + outer)));
+    for (int row = rowFirst; row <= rowLast; ++row) {
+        const double ey2 = (row - cy) * (row - cy);
+        if (filled) {
+            const Span disc = within(cx, R * R - ey2, true, -1, W);
+            if (FillStyle == FillSolid) {
+                span(row, int(std::max<long long>(disc.lo, -1)), int(std::min<long long>(disc.hi, W)), fill);
+            } else if (disc.lo <= disc.hi) {
+                // Diagonal cross hatch on an 8-pixel grid fixed to the picture.
+                auto* line = reinterpret_cast<std::uint32_t*>(image_.scanLine(row));
+                const long long from = std::max<long long>(disc.lo, 0), to = std::min<long long>(disc.hi, W - 1);
+                for (long long i = from; i <= to; ++i)
+                    if (((i + row) & 7) == 0 || ((i - row) & 7) == 0)
+                        line[i] = fill;
+                if (from <= to)
+                    markDirty(int(from), row, int(to), row);
+            }
+        }
+        const Span out = within(cx, outer * outer - ey2, false, -1, W);
+        if (out.lo > out.hi)
+            continue;
+        const Span hole = inner > 0 ? within(cx, inner * inner - ey2, false, -1, W) : Span{1, 0};
+        auto clampX = [&](long long v) { return int(std::clamp<long long>(v, -1, W)); };
+        if (hole.lo > hole.hi) {
+            span(row, clampX(out.lo), clampX(out.hi), pen);
+        } else {
+            span(row, clampX(out.lo), clampX(hole.lo - 1), pen);
+            span(row, clampX(hole.hi + 1), clampX(out.hi), pen);
+        }
+    }
+}

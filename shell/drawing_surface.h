@@ -1,0 +1,80 @@
+#pragma once
+#include <QImage>
+#include <QRect>
+#include <cstdint>
+#include <functional>
+#include <limits>
+
+#include "colour.h"
+
+// The retained picture of a window's client area and the drawing state the
+// simulations write against. Coordinates are in the unit of ScaleMode (twips or
+// pixels); every coordinate becomes a device position by one rule (toDevice) and
+// lands on the pixel grid by one rule (round to nearest: pixel i is centred on i).
+class DrawingSurface {
+public:
+    enum : short { Twips = 1, Pixels = 3 };
+    enum : short { Solid = 0, Dotted = 2 };
+    enum : short { FillSolid = 0, FillTransparent = 1, FillDiagonalCross = 7 };
+    static constexpr double kTwipsPerPixel = 15.0;
+
+    explicit DrawingSurface(QSize size = QSize(1000, 700), Colour back = colours::grey);
+
+    // Drawing state; each setting holds for all later drawing until changed.
+    short ScaleMode = Twips;
+    short DrawWidth = 1;
+    short DrawStyle = Solid;
+    short FillStyle = FillTransparent;
+    Colour FillColor = colours::black;
+    Colour ForeColor = colours::buttonText;
+    Colour BackColor;
+
+    // Width of the client area in the current unit.
+    float ScaleWidth() const;
+    float ScaleHeight() const;
+
+    void Line(float x1, float y1, float x2, float y2) { Line(x1, y1, x2, y2, ForeColor); }
+    void Line(float x1, float y1, float x2, float y2, Colour colour);
+    void Circle(float x, float y, float r) { Circle(x, y, r, ForeColor); }
+    void Circle(float x, float y, float r, Colour colour);
+
+    // Device pixels per unit of the current ScaleMode.
+    double pixelsPerUnit() const { return (ScaleMode == Twips ? 1.0 / kTwipsPerPixel : 1.0) * zoom_; }
+    // A length or position in the current unit as a whole number of device pixels.
+    int toPixels(double v) const;
+
+    // The client area's size in device pixels (what ScaleWidth measures); the
+    // picture grows to cover it, new parts in BackColor.
+    void setClientSize(QSize size);
+    QSize clientSize() const { return client_; }
+
+    const QImage& image() const { return image_; }
+    QRgb pixel(int x, int y) const;  // 0 outside the picture
+
+    // What changed since the last call, in device pixels.
+    QRect takeDirty();
+
+    // Called after every kProgressInterval drawing operations, so a run that draws
+    // without waiting still gets its picture shown.
+    static constexpr unsigned kProgressInterval = 2048;
+    std::function<void()> onProgress;
+
+    // A surface that keeps its state and counts but sets no pixel (to time the arithmetic alone).
+    void setRasterising(bool on) { rasterising_ = on; }
+    std::uint64_t operations() const { return operations_; }
+
+private:
+    void counted();
+    void markDirty(int x0, int y0, int x1, int y1);
+    void thinLine(double x1, double y1, double x2, double y2, std::uint32_t argb, bool dotted);
+    void wideLine(double x1, double y1, double x2, double y2, double width, std::uint32_t argb);
+    void span(int y, int x0, int x1, std::uint32_t argb);
+
+    QImage image_;
+    QSize client_;
+    double zoom_ = 1.0;
+    bool rasterising_ = true;
+    std::uint64_t operations_ = 0;
+    int dirtyX0_ = std::numeric_limits<int>::max(), dirtyY0_ = std::numeric_limits<int>::max();
+    int dirtyX1_ = std::numeric_limits<int>::min(), dirtyY1_ = std::numeric_limits<int>::min();
+};

@@ -1,0 +1,324 @@
+#include "form.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <cmath>
+
+#include "canvas.h"
+#include "fonts.h"
+#include "numbers.h"
+
+namespace {
+QColor qcolour(Colour c) { return QColor::fromRgb(toArgb(c)); }
+
+Qt::Alignment alignment(Align a)
+{
+    switch (a) {
+    case Align::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+void paint(QWidget* w, Colour back, Colour fore)
+{
+    QPalette p = w->palette();
+    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        p.setColor(role, qcolour(back));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        p.setColor(role, qcolour(fore));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+}  // namespace
+
+Form::Asker Form::asker = &Form::messageBox;
+
+Form::Form(const QString& formName, const QString& title, Layout layout, const QString& separator)
+    : title_(title), surface_(QSize(1000, 700)), canvas_(new Canvas(surface_, this))
+{
+    setObjectName(formName);
+    setWindowTitle(title + separator + QString::fromUtf8(kWebAddress));
+    paint(this, colours::grey, colours::buttonText);
+    for (const Control& c : layout) {
+        QWidget* w = create(c);
+        w->setObjectName(QString::fromUtf8(c.name));
+        controls_.insert(w->objectName(), w);
+    }
+    surface_.onProgress = [this] { pacing_.keepShowing(); };
+    pacing_.showPicture = [this] { showPicture(); };
+}
+
+Form::~Form() = default;
+
+int Form::twipsToPixels(int twips) { return int(std::lround(twips / DrawingSurface::kTwipsPerPixel)); }
+
+QWidget* Form::create(const Control& c)
+{
+    QWidget* parent = this;
+    if (c.frame) {
+        parent = control(QString::fromUtf8(c.frame));
+        Q_ASSERT_X(parent, "Form::create", "a frame is listed after its options");
+        if (!parent)
+            parent = this;
+    }
+    const QString text = QString::fromUtf8(c.text);
+    QWidget* w = nullptr;
+    switch (c.kind) {
+    case Kind::CommandButton:
+        w = new QPushButton(text, parent);
+        break;
+    case Kind::Frame:
+        w = new QGroupBox(text, parent);
+        break;
+    case Kind::OptionButton:
+        w = new QRadioButton(text, parent);
+        break;
+    case Kind::CheckBox: {
+        auto* box = new QCheckBox(text, parent);
+        box->setChecked(c.checked);
+        w = box;
+        break;
+    }
+    case Kind::Label: {
+        auto* label = new QLabel(text, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(alignment(c.align));
+        label->setWordWrap(c.wrap);
+        w = label;
+        break;
+    }
+    case Kind::Picture: {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::RichText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setText(QStringLiteral("<div style=\"white-space:pre\">") + text + QStringLiteral("</div>"));
+        w = label;
+        break;
+    }
+    case Kind::CaptionBox:
+    case Kind::ParameterBox: {
+        auto* edit = new QLineEdit(text, parent);
+        edit->setFrame(c.border);
+        edit->setReadOnly(true);
+        edit->setAlignment(alignment(c.align) & Qt::AlignHorizontal_Mask);
+        edit->setFocusPolicy(Qt::NoFocus);
+        edit->setTextMargins(0, 0, 0, 0);
+        w = edit;
+        break;
+    }
+    case Kind::HScrollBar: {
+        auto* bar = new QScrollBar(Qt::Horizontal, parent);
+        bar->setRange(c.min, c.max);
+        bar->setValue(c.value);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        w = bar;
+        break;
+    }
+    }
+    w->setFont(fontFor(c.font));
+    w->setGeometry(twipsToPixels(c.at.left), twipsToPixels(c.at.top), twipsToPixels(c.at.width),
+                   twipsToPixels(c.at.height));
+    paint(w, c.back, c.fore);
+    const bool shown = c.visible && c.kind != Kind::ParameterBox;
+    w->setVisible(shown);
+    if (!shown)
+        w->hide();
+    return w;
+}
+
+QWidget* Form::control(const QString& name) const { return controls_.value(name, nullptr); }
+
+QLineEdit* Form::box(const QString& name) const
+{
+    auto* edit = control<QLineEdit>(name);
+    Q_ASSERT_X(edit, "Form::box", qPrintable(name));
+    return edit;
+}
+
+QString Form::text(const QString& name) const
+{
+    auto* edit = box(name);
+    return edit ? edit->text() : QString();
+}
+
+void Form::setText(const QString& name, const QString& text)
+{
+    if (auto* edit = box(name))
+        edit->setText(text);
+}
+
+double Form::number(const QString& name) const { return textToNumber(text(name)); }
+void Form::setNumber(const QString& name, double value) { setText(name, numberToText(value)); }
+
+void Form::select(const QString& option)
+{
+    auto* button = control<QRadioButton>(option);
+    Q_ASSERT_X(button, "Form::select", qPrintable(option));
+    if (!button)
+        return;
+    button->setChecked(true);
+    emit button->clicked(true);
+}
+
+bool Form::isSelected(const QString& option) const
+{
+    auto* button = control<QRadioButton>(option);
+    return button && button->isChecked();
+}
+
+int Form::scrollValue(const QString& name) const
+{
+    auto* bar = control<QScrollBar>(name);
+    return bar ? bar->value() : 0;
+}
+
+void Form::setLeft(const QString& name, float left)
+{
+    if (QWidget* w = control(name))
+        w->move(surface_.toPixels(left), w->y());
+}
+
+void Form::setTop(const QString& name, float top)
+{
+    if (QWidget* w = control(name))
+        w->move(w->x(), surface_.toPixels(top));
+}
+
+void Form::setShown(const QString& name, bool visible)
+{
+    if (QWidget* w = control(name))
+        w->setVisible(visible);
+}
+
+int Form::askYesNo(const QString& question)
+{
+    showPicture();
+    return asker(this, title_, question) == vbYes ? vbYes : vbNo;
+}
+
+int Form::messageBox(QWidget* parent, const QString& title, const QString& question)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, question, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    return box.clickedButton() == yes ? vbYes : vbNo;
+}
+
+void Form::onClick(const QString& name, std::function<void()> handler)
+{
+    auto* button = control<QAbstractButton>(name);
+    Q_ASSERT_X(button, "Form::onClick", qPrintable(name));
+    if (button)
+        QObject::connect(button, &QAbstractButton::clicked, this, [h = std::move(handler)] { h(); });
+}
+
+void Form::onChange(const QString& name, std::function<void()> handler)
+{
+    auto* bar = control<QScrollBar>(name);
+    Q_ASSERT_X(bar, "Form::onChange", qPrintable(name));
+    if (bar)
+        QObject::connect(bar, &QScrollBar::valueChanged, this, [h = std::move(handler)] { h(); });
+}
+
+void Form::onStart(const QString& button, std::function<void()> simulation)
+{
+    onClick(button, [this, s = std::move(simulation)] { run(s); });
+}
+
+void Form::onEnd(const QString& button)
+{
+    onClick(button, [this] { close(); });
+}
+
+void Form::run(const std::function<void()>& simulation)
+{
+    if (running_) {
+        queuedRuns_.push_back(simulation);
+        return;
+    }
+    running_ = true;
+    pacing_.resetGaps();
+    simulation();
+    while (!queuedRuns_.empty()) {
+        const auto next = queuedRuns_.front();
+        queuedRuns_.erase(queuedRuns_.begin());
+        next();
+    }
+    running_ = false;
+    canvas_->updateChanged();
+    // The input that arrived during the run waits in the window system's queue;
+    // wake the event loop so it is served now, in order, and not at the next event.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
+    if (closePending_)
+        close();
+}
+
+void Form::showPicture()
+{
+    canvas_->updateChanged();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Form::showOnScreen()
+{
+    // Without a window manager a maximised window keeps its own size: give it the
+    // whole available area first.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    showMaximized();
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    if (running_) {
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    canvas_->setGeometry(rect());
+    surface_.setClientSize(size());
+    QWidget::resizeEvent(event);
+}
+
+void setUpApplication()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette palette;
+    const QColor grey(192, 192, 192);
+    palette.setColor(QPalette::Window, grey);
+    palette.setColor(QPalette::Button, grey);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    QApplication::setPalette(palette);
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+}

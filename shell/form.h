@@ -1,0 +1,115 @@
+#pragma once
+#include <QApplication>
+#include <QHash>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "drawing_surface.h"
+#include "layout.h"
+#include "pacing.h"
+
+class Canvas;
+class QLineEdit;
+
+// The address of the accompanying text, shown in every window's title.
+inline constexpr const char* kWebAddress = "https://svetlo-a-sipky.example.org";
+
+// The base of every program's window: the drawing surface behind the controls,
+// the controls made from the layout tables, the parameter boxes, the run and its
+// pacing, and the yes/no question.
+class Form : public QWidget {
+public:
+    // title: the program's title ("Vidivizur"); the caption is title + separator + address.
+    Form(const QString& formName, const QString& title, Layout layout,
+         const QString& separator = QStringLiteral(" - "));
+    ~Form() override;
+
+    DrawingSurface& surface() { return surface_; }
+    Pacing& pacing() { return pacing_; }
+    const QString& programTitle() const { return title_; }
+
+    // Twips of the layout to device pixels: the one conversion of every control position.
+    static int twipsToPixels(int twips);
+
+    QWidget* control(const QString& name) const;
+    template <class T>
+    T* control(const QString& name) const { return qobject_cast<T*>(control(name)); }
+
+    // Text boxes: the parameter boxes and the caption boxes.
+    QString text(const QString& box) const;
+    void setText(const QString& box, const QString& text);
+    double number(const QString& box) const;
+    void setNumber(const QString& box, double value);
+
+    // An option's Value := true from code: it becomes the chosen one of its frame and
+    // its Click handler runs, exactly as on a user's click.
+    void select(const QString& option);
+    bool isSelected(const QString& option) const;
+
+    int scrollValue(const QString& scrollBar) const;
+
+    // Control properties that a run changes, in the surface's current unit.
+    void setLeft(const QString& name, float left);
+    void setTop(const QString& name, float top);
+    void setShown(const QString& name, bool visible);
+
+    // The yes/no question, titled with the program's title: 6 for "Ano", 7 for "Ne".
+    static constexpr int vbYes = 6, vbNo = 7;
+    int askYesNo(const QString& question);
+    // Who answers the question; tests put their own answer here.
+    using Asker = std::function<int(QWidget* parent, const QString& title, const QString& question)>;
+    static Asker asker;
+    static int messageBox(QWidget* parent, const QString& title, const QString& question);
+
+    // Handlers of the controls.
+    void onClick(const QString& name, std::function<void()> handler);
+    void onChange(const QString& scrollBar, std::function<void()> handler);
+    // The Start button: its handler is a run. The End button: closes the window.
+    void onStart(const QString& button, std::function<void()> run);
+    void onEnd(const QString& button);
+
+    // Runs a simulation to its end on this thread; the window repaints meanwhile but
+    // serves no input until the run has ended. A run asked for during a run follows it.
+    void run(const std::function<void()>& simulation);
+    bool isRunning() const { return running_; }
+
+    // Opens the window maximised on its screen.
+    void showOnScreen();
+
+    // Shows what the surface has drawn, then handles pending events other than input.
+    void showPicture();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* create(const Control& c);
+    QLineEdit* box(const QString& name) const;
+
+    QString title_;
+    DrawingSurface surface_;
+    Pacing pacing_;
+    Canvas* canvas_;
+    QHash<QString, QWidget*> controls_;
+    bool running_ = false;
+    bool closePending_ = false;
+    std::vector<std::function<void()>> queuedRuns_;
+};
+
+// The look every program of the suite shares: style, palette, font stand-ins.
+void setUpApplication();
+
+// A program's main: creates its window, opens it and serves its events until it closes.
+template <class Window>
+int runProgram(int& argc, char** argv)
+{
+    QApplication app(argc, argv);
+    setUpApplication();
+    Window window;
+    window.showOnScreen();
+    return app.exec();
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+// The one pair of conversions between a number and the text of a parameter box:
+// the shortest decimal form that reads back to the same double, with a decimal
+// point whatever the user's locale ("30000", "0.1", "0.00005").
+QString numberToText(double value);
+
+// Reads the leading number of a text ("  12.5abc" gives 12.5); a text with no
+// number in front of it (a box's design text such as "Alfa") gives 0.
+double textToNumber(const QString& text);
+
+// Int: the largest whole number not above x.
+double Int(double x);
+
+// Mod: both operands rounded to whole numbers first (halves to even, 15.7 gives 16),
+// then the remainder of the division, with the sign of the dividend.
+// A divisor that rounds to 0 gives 0 instead of failing.
+long long Mod(double a, double b);

@@ -1,0 +1,391 @@
+// The shell's services: number texts, random numbers, pacing and the window machinery.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <chrono>
+#include <clocale>
+#include <cmath>
+#include <random>
+#include <set>
+
+#include "fonts.h"
+#include "form.h"
+#include "numbers.h"
+#include "rnd.h"
+
+TEST(NumberText, WritesTheShortestPlainDecimalThatReadsBackExactly)
+{
+    EXPECT_EQ(numberToText(30000), "30000");
+    EXPECT_EQ(numberToText(1), "1");
+    EXPECT_EQ(numberToText(0.1), "0.1");
+    EXPECT_EQ(numberToText(0.00005), "0.00005");
+    EXPECT_EQ(numberToText(0.02), "0.02");
+    EXPECT_EQ(numberToText(-0.7853981633974483), "-0.7853981633974483");
+    EXPECT_EQ(numberToText(-0.0), "0");
+    EXPECT_EQ(numberToText(983011), "983011");
+    std::mt19937_64 gen(7);
+    std::uniform_real_distribution<double> any(-1e6, 1e6);
+    for (int i = 0; i < 2000; ++i) {
+        const double v = any(gen) * std::pow(10.0, int(gen() % 40) - 20);
+        EXPECT_EQ(textToNumber(numberToText(v)), v) << numberToText(v).toStdString();
+    }
+    for (double v : {1e-300, 1e300, 5e-324, 1.7976931348623157e308})
+        EXPECT_EQ(textToNumber(numberToText(v)), v);
+}
+
+TEST(NumberText, DoesNotDependOnTheUsersLocale)
+{
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "cs_CZ.UTF-8");  // decimal comma where the locale is installed
+    QLocale::setDefault(QLocale(QLocale::Czech));
+    EXPECT_EQ(numberToText(0.75), "0.75");
+    EXPECT_EQ(textToNumber("0.75"), 0.75);
+    std::setlocale(LC_ALL, before.c_str());
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(NumberText, ReadsTheLeadingNumberAndZeroForDesignTexts)
+{
+    EXPECT_EQ(textToNumber("Alfa"), 0);
+    EXPECT_EQ(textToNumber("Spomaleni"), 0);
+    EXPECT_EQ(textToNumber(""), 0);
+    EXPECT_EQ(textToNumber("  12.5"), 12.5);
+    EXPECT_EQ(textToNumber("+3"), 3);
+    EXPECT_EQ(textToNumber("-2.5e3"), -2500);
+    EXPECT_EQ(textToNumber("7abc"), 7);
+    EXPECT_EQ(textToNumber("1e999"), 0) << "an overflowing text reads as no number";
+    EXPECT_EQ(textToNumber("nan"), 0);
+}
+
+TEST(Arithmetic, IntFloorsAndModRoundsItsOperandsFirst)
+{
+    EXPECT_EQ(Int(2.7), 2);
+    EXPECT_EQ(Int(-0.5), -1);
+    EXPECT_EQ(Int(99.999), 99);
+    EXPECT_EQ(Mod(15.7, 5), 1) << "15.7 rounds to 16";
+    EXPECT_EQ(Mod(15.2, 5), 0);
+    EXPECT_EQ(Mod(14.5, 4), 2) << "halves round to even: 14";
+    EXPECT_EQ(Mod(-7, 3), -1) << "the sign of the dividend";
+    EXPECT_EQ(Mod(7, 0.2), 0) << "a divisor that rounds to 0 does not fail";
+    EXPECT_EQ(Mod(1e300, 7), 0);
+}
+
+TEST(Random, DrawsLieInTheUnitIntervalAndSpread)
+{
+    resetRnd();
+    double sum = 0;
+    std::set<int> tenths;
+    for (int i = 0; i < 10000; ++i) {
+        const float r = Rnd();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+        sum += r;
+        tenths.insert(int(r * 10));
+    }
+    EXPECT_NEAR(sum / 10000, 0.5, 0.02);
+    EXPECT_EQ(tenths.size(), 10u);
+}
+
+TEST(Random, ReseedingWithTheSameNumberKeepsTheDrawsVarying)
+{
+    resetRnd();
+    std::set<int> values;
+    int counts[100] = {};
+    for (int i = 0; i < 5000; ++i) {
+        Randomize(1);
+        const int d = int(Int(100 * Rnd()));
+        ASSERT_GE(d, 0);
+        ASSERT_LT(d, 100);
+        values.insert(d);
+        ++counts[d];
+    }
+    EXPECT_EQ(values.size(), 100u);
+    EXPECT_LT(*std::max_element(counts, counts + 100), 110) << "no value dominates";
+}
+
+TEST(Random, StartsFromTheSameStateInEveryProgram)
+{
+    resetRnd();
+    const float a = Rnd(), b = Rnd();
+    resetRnd();
+    EXPECT_EQ(Rnd(), a);
+    EXPECT_EQ(Rnd(), b);
+    EXPECT_NE(a, b);
+}
+
+TEST(Pacing, FreeWaitsCostNothingButCountWhatWasAsked)
+{
+    Pacing p;
+    p.setFree(true);
+    const auto start = std::chrono::steady_clock::now();
+    p.wait(3000000);
+    p.wait(1);
+    p.wait(0);
+    p.wait(-4);
+    p.wait(std::nan(""));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+    EXPECT_EQ(p.decrementsAsked(), 3000001);
+    EXPECT_EQ(p.waits(), 5);
+    p.resetCount();
+    EXPECT_EQ(p.decrementsAsked(), 0);
+}
+
+TEST(Pacing, AWaitLastsAQuarterMicrosecondPerDecrementAndKeepsThePictureShown)
+{
+    Pacing p;
+    int shown = 0;
+    p.showPicture = [&] { ++shown; };
+    const auto start = std::chrono::steady_clock::now();
+    p.wait(2000000);  // 0.5 s
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_GE(seconds, 0.5);
+    EXPECT_LT(seconds, 0.6);
+    EXPECT_GE(shown, 20) << "about every 16 ms";
+    EXPECT_LT(std::chrono::duration<double>(p.longestGap()).count(), 0.05);
+
+    const auto shortStart = std::chrono::steady_clock::now();
+    for (int i = 0; i < 1000; ++i)
+        p.wait(400);  // 1000 x 0.1 ms
+    const double shortSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - shortStart).count();
+    EXPECT_GE(shortSeconds, 0.1);
+    EXPECT_LT(shortSeconds, 0.16);
+}
+
+// ---------------------------------------------------------------- the window machinery
+
+namespace {
+const Control kTestLayout[] = {
+    {.kind = Kind::Label, .name = "labTitul", .text = "Zkouška žluťoučkého koně", .at = {1500, 300, 3000, 375},
+     .font = TNR(15.75, true)},
+    {.kind = Kind::Label, .name = "labSkrytý", .text = "Skrytý", .at = {300, 3000, 900, 255}, .font = MSS(12),
+     .visible = false, .back = colours::white, .align = Align::Right},
+    {.kind = Kind::CommandButton, .name = "cmdStart", .text = "Start", .at = {8400, 120, 1215, 480},
+     .font = TNR(15.75, true)},
+    {.kind = Kind::CommandButton, .name = "cmdKonec", .text = "Konec", .at = {10080, 120, 1335, 495},
+     .font = TNR(14.25, true)},
+    {.kind = Kind::Frame, .name = "frmBarva", .text = "Barva", .at = {720, 1200, 1500, 1000}, .font = MSS(12)},
+    {.kind = Kind::OptionButton, .name = "opČervená", .text = "Červená", .at = {120, 240, 1100, 255},
+     .frame = "frmBarva", .back = RGB(255, 128, 128)},
+    {.kind = Kind::OptionButton, .name = "opModrá", .text = "Modrá", .at = {120, 540, 1100, 255},
+     .frame = "frmBarva"},
+    {.kind = Kind::CheckBox, .name = "chDisperze", .text = "Disperze", .at = {2400, 1200, 975, 195},
+     .checked = true},
+    {.kind = Kind::CaptionBox, .name = "nNadpis", .text = "Nadpis", .at = {300, 3600, 1500, 375}},
+    {.kind = Kind::ParameterBox, .name = "nBarva", .text = "Barva", .at = {300, 4000, 900, 375}},
+    {.kind = Kind::ParameterBox, .name = "nSpomaleni", .text = "Spomaleni"},
+    {.kind = Kind::HScrollBar, .name = "HScroll1", .at = {4680, 360, 2175, 255}, .min = 1, .max = 10, .value = 1},
+};
+
+struct TestForm : Form {
+    std::vector<std::string> log;
+    std::function<void()> simulation = [] {};
+    TestForm() : Form("frmZkouska", "Zkouska", kTestLayout)
+    {
+        onClick("opČervená", [this] { log.push_back("red"), setNumber("nBarva", 0.5); });
+        onClick("opModrá", [this] { log.push_back("blue"), setNumber("nBarva", 1); });
+        onChange("HScroll1", [this] { setNumber("nSpomaleni", scrollValue("HScroll1")); });
+        onStart("cmdStart", [this] {
+            log.push_back("begin");
+            simulation();
+            log.push_back("end");
+        });
+        onEnd("cmdKonec");
+    }
+};
+}  // namespace
+
+TEST(Window, MakesEveryControlFromItsTableWithNamePlaceAndFont)
+{
+    TestForm f;
+    EXPECT_EQ(f.objectName(), "frmZkouska");
+    EXPECT_EQ(f.windowTitle(), QString("Zkouska - ") + kWebAddress);
+    auto* title = f.control<QLabel>("labTitul");
+    ASSERT_TRUE(title);
+    EXPECT_EQ(title->text(), "Zkouška žluťoučkého koně");
+    EXPECT_EQ(title->geometry(), QRect(100, 20, 200, 25));
+    EXPECT_EQ(title->font().pixelSize(), 21);
+    EXPECT_TRUE(title->font().bold());
+    EXPECT_EQ(title->font().family(), "Liberation Serif");
+    auto* option = f.control<QRadioButton>("opČervená");
+    ASSERT_TRUE(option);
+    EXPECT_EQ(option->parentWidget(), f.control("frmBarva"));
+    EXPECT_EQ(option->pos(), QPoint(8, 16)) << "inside the frame, relative to it";
+    EXPECT_EQ(option->font().pixelSize(), 11) << "controls without a font get the 8.25 pt default";
+    EXPECT_EQ(option->palette().color(QPalette::Button), QColor(255, 128, 128));
+    EXPECT_EQ(f.control<QLabel>("labSkrytý")->font().family(), "Liberation Sans");
+    EXPECT_EQ(f.control<QLabel>("labSkrytý")->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_TRUE(f.control<QCheckBox>("chDisperze")->isChecked());
+    EXPECT_EQ(f.control<QScrollBar>("HScroll1")->maximum(), 10);
+    EXPECT_EQ(f.control("nichts"), nullptr);
+    EXPECT_EQ(Form::twipsToPixels(8595), 573);
+    EXPECT_EQ(pointsToPixels(13.5), 18);
+    EXPECT_EQ(pointsToPixels(9.75), 13);
+}
+
+TEST(Window, ParameterBoxesAndHiddenControlsStayHidden)
+{
+    TestForm f;
+    f.showOnScreen();
+    EXPECT_TRUE(f.control("nBarva")->isHidden());
+    EXPECT_TRUE(f.control("nSpomaleni")->isHidden());
+    EXPECT_TRUE(f.control("labSkrytý")->isHidden());
+    EXPECT_FALSE(f.control("nNadpis")->isHidden());
+    EXPECT_EQ(f.text("nBarva"), "Barva") << "the design text until written";
+    EXPECT_EQ(f.number("nBarva"), 0);
+    f.setShown("labSkrytý", true);
+    EXPECT_FALSE(f.control("labSkrytý")->isHidden());
+}
+
+TEST(Window, OpensOnTheWholeScreen)
+{
+    TestForm f;
+    f.showOnScreen();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    EXPECT_EQ(f.frameGeometry(), f.screen()->availableGeometry());
+    EXPECT_FLOAT_EQ(f.surface().ScaleWidth(), f.width() * 15.0f);
+}
+
+TEST(Window, SelectingFromCodeRunsTheClickHandlerAsAUsersClickDoes)
+{
+    TestForm f;
+    f.showOnScreen();
+    f.select("opModrá");
+    EXPECT_TRUE(f.isSelected("opModrá"));
+    EXPECT_EQ(f.text("nBarva"), "1");
+    f.select("opModrá");
+    EXPECT_EQ(f.log, (std::vector<std::string>{"blue", "blue"})) << "a second selection runs it again";
+    QTest::mouseClick(f.control("opČervená"), Qt::LeftButton);
+    EXPECT_TRUE(f.isSelected("opČervená"));
+    EXPECT_FALSE(f.isSelected("opModrá"));
+    EXPECT_EQ(f.text("nBarva"), "0.5");
+    QTest::mouseClick(f.control("opČervená"), Qt::LeftButton);
+    EXPECT_EQ(f.log.back(), "red");
+    EXPECT_EQ(f.log.size(), 4u);
+}
+
+TEST(Window, AScrollBarMoveWritesThroughItsChangeHandler)
+{
+    TestForm f;
+    f.control<QScrollBar>("HScroll1")->setValue(7);
+    EXPECT_EQ(f.text("nSpomaleni"), "7");
+    f.control<QScrollBar>("HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(f.text("nSpomaleni"), "8");
+}
+
+TEST(Window, ControlsMoveInTheUnitOfTheSurface)
+{
+    TestForm f;
+    f.surface().ScaleMode = DrawingSurface::Pixels;
+    f.setLeft("labSkrytý", 175.4f);
+    f.setTop("labSkrytý", 170.5f);
+    EXPECT_EQ(f.control("labSkrytý")->pos(), QPoint(175, 171));
+    f.surface().ScaleMode = DrawingSurface::Twips;
+    f.setLeft("labSkrytý", 3000);
+    EXPECT_EQ(f.control("labSkrytý")->pos(), QPoint(200, 171));
+}
+
+TEST(Window, TheQuestionGoesToTheAskerWithTheProgramsTitle)
+{
+    TestForm f;
+    QString askedTitle, askedText;
+    const Form::Asker before = Form::asker;
+    Form::asker = [&](QWidget*, const QString& title, const QString& text) {
+        askedTitle = title, askedText = text;
+        return Form::vbNo;
+    };
+    EXPECT_EQ(f.askYesNo("Vyčistit graf pravděpodobnosti pro novou animaci?"), Form::vbNo);
+    EXPECT_EQ(askedTitle, "Zkouska");
+    EXPECT_EQ(askedText, "Vyčistit graf pravděpodobnosti pro novou animaci?");
+    Form::asker = [](QWidget*, const QString&, const QString&) { return Form::vbYes; };
+    EXPECT_EQ(f.askYesNo("?"), Form::vbYes);
+    Form::asker = before;
+}
+
+TEST(Window, TheMessageBoxOffersAnoAndNe)
+{
+    TestForm f;
+    f.showOnScreen();
+    QStringList buttons;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                for (QAbstractButton* b : box->buttons())
+                    buttons << b->text();
+                EXPECT_EQ(box->windowTitle(), "Zkouska");
+                EXPECT_EQ(box->text(), "Otázka?");
+                for (QAbstractButton* b : box->buttons())
+                    if (b->text() == "Ne")
+                        b->click();
+            }
+    });
+    EXPECT_EQ(Form::messageBox(&f, "Zkouska", "Otázka?"), Form::vbNo);
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{"Ano", "Ne"}));
+}
+
+TEST(Window, ARunAskedForDuringARunFollowsIt)
+{
+    TestForm f;
+    f.showOnScreen();
+    bool nested = false;
+    f.simulation = [&] {
+        if (!nested) {
+            nested = true;
+            f.run([&] { f.log.push_back("second"); });
+            f.log.push_back("still first");
+        }
+    };
+    QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin", "still first", "end", "second"}));
+    EXPECT_FALSE(f.isRunning());
+}
+
+TEST(Window, ACloseRequestedDuringARunClosesTheWindowAfterTheRun)
+{
+    TestForm f;
+    f.showOnScreen();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    bool visibleAfterClose = false;
+    f.simulation = [&] {
+        QTimer::singleShot(20, &f, [&] { f.close(); });
+        for (int i = 0; i < 20; ++i)
+            f.pacing().wait(40000);  // 20 x 10 ms, showing the picture (and serving timers) meanwhile
+        visibleAfterClose = f.isVisible();
+    };
+    f.run([&] { f.simulation(); });
+    EXPECT_TRUE(visibleAfterClose) << "the run went on to its end";
+    EXPECT_FALSE(f.isVisible()) << "and the window closed after it";
+}
+
+TEST(Window, TheKonecButtonClosesAnIdleWindow)
+{
+    TestForm f;
+    f.showOnScreen();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    QTest::mouseClick(f.control("cmdKonec"), Qt::LeftButton);
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST(Window, TheCanvasShowsTheSurface)
+{
+    TestForm f;
+    f.showOnScreen();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.surface().ScaleMode = DrawingSurface::Pixels;
+    f.surface().DrawWidth = 4;
+    f.surface().Line(300, 400, 500, 400, colours::red);
+    f.showPicture();
+    const QImage shot = f.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(400, 400), QColor(255, 0, 0));
+    EXPECT_EQ(shot.pixelColor(400, 420), QColor(192, 192, 192));
+}

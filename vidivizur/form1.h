@@ -1,0 +1,16 @@
+#pragma once
+#include "form.h"
+
+// The window of vidivizur: a point on a circle, a rotating radius vector and the
+// sine wave they trace.
+class Form1 : public Form {
+public:
+    Form1();
+
+    void Form_Load();
+    void opPomalá_Click();
+    void opPomalejší_Click();
+    void opRxchlá_Click();
+    void HScroll1_Change();
+    void ComSinusovka_Click();
+};
