@@ -100,7 +100,7 @@ TEST_F(Vidivizur, TheFormulaPicturesStandInTheRowAtY72AndTheLegendsWaitHidden)
     EXPECT_EQ(f.control("imPolar")->x(), 584);
     const QString euler = f.control<QLabel>("imEulerVzorec")->text();
     EXPECT_TRUE(euler.contains("Eulerův vzorec:  r e"));
-    EXPECT_TRUE(euler.contains(">iφ</span>"));
+    EXPECT_TRUE(euler.contains("<sup>iφ</sup>"));
     EXPECT_TRUE(euler.contains(" = r (cosφ + i sinφ)"));
     EXPECT_TRUE(f.control<QLabel>("imPolarSou")->text().contains("r, φ"));
     EXPECT_TRUE(f.control<QLabel>("imPolar")->text().contains("y, φ"));

@@ -11,7 +11,7 @@ const Control kLayout[] = {
     {.kind = Kind::Label, .name = "labKarttez", .text = "kartézských souřadnic", .at = {7920, 720, 2415, 255},
      .font = TNR(12, true)},
     {.kind = Kind::Picture, .name = "imEulerVzorec",
-     .text = "Eulerův vzorec:  r e<span style=\"font-size:11px; vertical-align:super\">iφ</span>"
+     .text = "Eulerův vzorec:  r e<sup>iφ</sup>"
              " = r (cosφ + i sinφ)",
      .at = {120, 1080, 9075, 270}, .font = TNR(12)},
     {.kind = Kind::Picture, .name = "imPolarSou", .text = "r, φ", .at = {4680, 1080, 9075, 270}, .font = TNR(12)},
