@@ -28,6 +28,7 @@ public:
     ~Form() override;
 
     DrawingSurface& surface() { return surface_; }
+    const DrawingSurface& surface() const { return surface_; }
     Pacing& pacing() { return pacing_; }
     const QString& programTitle() const { return title_; }
 

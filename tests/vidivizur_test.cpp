@@ -8,7 +8,10 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <cmath>
+
 #include "form1.h"
+#include "golden.h"
 
 namespace {
 struct Vidivizur : ::testing::Test {
@@ -164,4 +167,138 @@ TEST_F(Vidivizur, KonecEndsTheProgram)
 {
     QTest::mouseClick(f.control("cmdKonec"), Qt::LeftButton);
     EXPECT_FALSE(f.isVisible());
+}
+
+// ---------------------------------------------------------------- the animation
+
+namespace {
+constexpr QRgb kBlack = 0xFF000000, kWhite = 0xFFFFFFFF, kGrey = 0xFFC0C0C0;
+const double kFinalPhi = 400 * 3.14 / 180;
+
+struct Animation : Vidivizur {
+    void start() { QTest::mouseClick(f.control("ComSinusovka"), Qt::LeftButton); }
+    QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
+    QImage drawingArea() const { return f.surface().image().copy(0, 0, 800, 581); }
+};
+}  // namespace
+
+TEST_F(Animation, TheSineWaveEndsOnTheDottedLineFromTheTipOfTheRadiusVector)
+{
+    start();
+    const int lastX = int(std::floor(480 + 30 * kFinalPhi + 0.5));  // 689
+    const int lastY = int(std::floor(200.5 - 80 * std::sin(kFinalPhi) + 0.5));  // 149
+    ASSERT_EQ(lastX, 689);
+    ASSERT_EQ(lastY, 149);
+    EXPECT_EQ(at(lastX, lastY - 1), kBlack) << "the last dot of the wave (radius 1, pen 2)";
+    EXPECT_EQ(at(lastX + 4, lastY), kGrey) << "nothing beyond it";
+    int first = 800, last = 0;
+    for (int x = 470; x < 760; ++x)
+        for (int y = 100; y < 300; ++y)
+            if (at(x, y) == kBlack && x != 480 && std::abs(y - 201) > 1 && y != lastY)
+                first = std::min(first, x), last = std::max(last, x);
+    EXPECT_EQ(first, 479) << "the wave starts at x = 480 (a dot of radius 1)";
+    EXPECT_EQ(last, 691) << "and ends at about 689";
+    // the dotted guide line: every other pixel of row 149 between the middle circle and the wave
+    int dots = 0;
+    for (int x = 400; x < 470; ++x) {
+        dots += at(x, lastY) == kBlack;
+        EXPECT_NE(at(x, lastY) == kBlack, at(x + 1, lastY) == kBlack) << x;
+    }
+    EXPECT_EQ(dots, 35);
+    const double c = std::cos(kFinalPhi), s = std::sin(kFinalPhi);
+    EXPECT_EQ(at(int(std::lround(300 + 76 * c)), int(std::lround(200.5 - 76 * s))), kBlack) << "the radius vector";
+    int start = 362;
+    while (at(start, lastY) != kBlack)
+        ++start;
+    EXPECT_LE(start, 363) << "the guide line starts at the tip of the radius vector (x = 361.5)";
+}
+
+TEST_F(Animation, TheMiddleDiscIsWhiteButForTheRadiusVectorOutlineAxesAndSpiral)
+{
+    start();
+    for (const QPoint p : {QPoint(255, 250), QPoint(250, 170), QPoint(330, 260), QPoint(360, 225), QPoint(240, 215),
+                           QPoint(290, 140)})
+        EXPECT_EQ(at(p.x(), p.y()), kWhite) << p.x() << "," << p.y();
+    EXPECT_EQ(at(300 - 80, 201), kBlack) << "outline";
+    EXPECT_EQ(at(300, 201 - 80), kBlack) << "outline";
+    // the radius vector at the final angle, about 39.8 degrees above the axis
+    const double c = std::cos(kFinalPhi), s = std::sin(kFinalPhi);
+    EXPECT_EQ(at(int(std::lround(300 + 60 * c)), int(std::lround(200.5 - 60 * s))), kBlack);
+    // the left disc stays grey inside: only its spiral and axes are drawn there
+    EXPECT_EQ(at(125 - 40, 201 + 50), kGrey);
+}
+
+TEST_F(Animation, StepEightRedrawsTheAxesButNotTheYAxisOfTheSineGraph)
+{
+    start();
+    for (int x : {230, 260, 340, 370})
+        EXPECT_EQ(at(x, 201), kBlack) << "axis through the circles, inside the white disc, x = " << x;
+    for (int y : {140, 170, 230, 260})
+        EXPECT_EQ(at(300, y), kBlack) << "vertical axis of the middle circle, y = " << y;
+    for (int y : {101, 150, 250, 301})
+        EXPECT_EQ(at(120, y), kBlack) << "imaginary axis, y = " << y;
+    EXPECT_EQ(at(120, 99), kGrey);
+    for (int x : {450, 600, 750})
+        EXPECT_EQ(at(x, 201), kBlack) << "phi axis, x = " << x;
+    EXPECT_EQ(at(440, 201), kGrey) << "the gap between the two horizontal axes";
+    for (int y : {101, 130, 270, 301})
+        EXPECT_EQ(at(480, y), kBlack) << "the y axis at x = 480 as step 3 drew it, y = " << y;
+}
+
+TEST_F(Animation, RevealsTheLabelsAtTheirPlaces)
+{
+    start();
+    const struct {
+        const char* name;
+        QPoint at;
+    } places[] = {{"labFiEuler", {175, 171}}, {"labFiRadius", {355, 171}}, {"labPolomer", {320, 156}},
+                  {"labPolomerE", {147, 156}}, {"imLegenda", {100, 350}},  {"imOmegaCas", {700, 205}}};
+    for (const auto& p : places) {
+        EXPECT_EQ(f.control(p.name)->pos(), p.at) << p.name;
+        EXPECT_TRUE(shown(p.name)) << p.name;
+    }
+    for (const char* name : {"labI", "labY", "labPolarnisouradnice", "labKlepnuti"})
+        EXPECT_TRUE(shown(name)) << name;
+    EXPECT_EQ(f.control("labI")->pos(), QPoint(128, 96)) << "shown where it was designed";
+    EXPECT_EQ(f.surface().DrawStyle, DrawingSurface::Solid);
+    EXPECT_EQ(f.surface().DrawWidth, 1);
+}
+
+TEST_F(Animation, EveryStepWaitsTheSpeedValue)
+{
+    f.control<QScrollBar>("HScroll1")->setValue(30000);
+    f.pacing().resetCount();
+    start();
+    EXPECT_EQ(f.pacing().waits(), 4001);
+    EXPECT_EQ(f.pacing().decrementsAsked(), 4001.0 * 30000);  // 30 s at a quarter microsecond each
+}
+
+TEST_F(Animation, ASecondRunErasesRows111To580AndKeepsTheLabelsWhereTheyAre)
+{
+    start();
+    DrawingSurface& s = f.surface();
+    s.Line(600, 500, 700, 500, colours::red);
+    s.Line(600, 105, 700, 105, colours::red);
+    s.Line(600, 111, 700, 111, colours::red);
+    const QImage first = drawingArea();
+    start();
+    EXPECT_EQ(at(650, 500), kGrey);
+    EXPECT_EQ(at(650, 111), kGrey);
+    EXPECT_EQ(at(650, 105), 0xFFFF0000) << "row 105 lies above the erased rows";
+    EXPECT_EQ(f.control("labPolomer")->pos(), QPoint(320, 156));
+    EXPECT_TRUE(shown("imLegenda"));
+    QImage second = drawingArea();
+    for (int x = 600; x <= 700; ++x)
+        second.setPixel(x, 105, first.pixel(x, 105));
+    int differing = 0;
+    for (int y = 0; y < 581; ++y)
+        for (int x = 0; x < 800; ++x)
+            differing += (first.pixel(x, y) != second.pixel(x, y)) && !(y == 500 || y == 111);
+    EXPECT_EQ(differing, 0) << "the second run draws the same picture";
+}
+
+TEST_F(Animation, GoldenPictureAtTheDefaultSetting)
+{
+    start();
+    EXPECT_TRUE(matchesGolden(drawingArea(), "vidivizur_default"));
 }
