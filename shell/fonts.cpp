@@ -22,10 +22,10 @@ int pointsToPixels(double points) { return int(std::lround(points * 96.0 / 72.0)
 
 QFont fontFor(const FontSpec& given)
 {
-    const FontSpec& spec = given.family ? given : kDefaultControlFont;
-    QFont font(standIn(spec.family));
-    font.setPixelSize(std::max(1, pointsToPixels(spec.points)));
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    const FontSpec& f = given.family ? given : kDefaultControlFont;
+    QFont font(standIn(f.family));
+    font.setPixelSize(std::max(1, pointsToPixels(f.points)));
+    font.setWeight(f.bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
