@@ -1,0 +1,3 @@
+#include "parabola_qed.h"
+
+int main(int argc, char** argv) { return runProgram<ParabolaQED>(argc, argv); }

@@ -1,0 +1,137 @@
+// The run of Start: the mirror x = K·y² in cross-section with six pairs of parallel
+// rays and their reflections; then a detector point moves along the axis and, for
+// each of its 142 places, the arrows of the 3000 routes over the lower half of the
+// mirror are chained into a Cornu spiral under the mirror, and the squared chord of
+// the spiral stands on the axis as a bar. All lengths are twips.
+#include <cmath>
+
+#include "numbers.h"
+#include "parabola_qed.h"
+
+namespace {
+constexpr double vertexX = 2500;  // the mirror's vertex; the axis and the spiral baseline start here
+constexpr double rayStartX = 11000;  // where the first rays start; the reference of every route length
+constexpr double redrawnRayStartX = 11500;  // where the rays start when the sweep redraws them
+constexpr double axisY = 4500;  // the mirror's axis: the detector moves along it, the bars stand on it
+constexpr double baselineY = axisY + 1700;  // every Cornu spiral starts on this line
+constexpr int routes = 3000;  // one route per twip of the lower half of the mirror
+constexpr double arrowLength = 0.5;
+constexpr double detectorStep = 60;
+constexpr double barScale = 0.001;  // bar height per squared chord length
+constexpr double mirrorDotRadius = 20;
+constexpr double rayEvery = 500;  // a ray for every route whose mirror parameter is a multiple of this
+const Colour rayColour = colours::highlightText;
+
+// The mirror parameter of the route at distance d from the axis, and the mirror's
+// depth there: the mirror point is (vertexX + K·p², axisY ± d).
+double mirrorParameter(int d) { return -(d + 50.0); }
+bool hasRay(double p) { return Mod(p, rayEvery) == 0; }
+
+struct Frequency {
+    double f;
+    Colour bar;
+    double barOffset;  // bars of the three frequencies stand side by side
+};
+const Frequency kFrequencies[] = {{0.01, colours::red, 40}, {0.02, colours::green, 20}, {0.04, colours::blue, 0}};
+
+struct Mirror {
+    double K;
+    double reflectedRayLength;  // reaches a little beyond the focus vertexX + 1/(4K)
+};
+const Mirror kMirrors[] = {{0.00005, 6000}, {0.00007, 4500}, {0.0001, 3500}, {0.0002, 3100}};
+}  // namespace
+
+void ParabolaQED::cmdStart_Click()
+{
+    DrawingSurface& s = surface();
+
+    // 1. Twips.
+    s.ScaleMode = DrawingSurface::Twips;
+
+    // 2. Every run after the first asks what to erase.
+    if (number("nPrvní") != 0) {
+        const int answer = askYesNo("Vyčistit celou obrazovku (Ano),Vymaže jen Cornuovy spirály  (Ne)?");
+        s.DrawWidth = 3;
+        if (answer == vbYes) {
+            for (int y = 1; y <= 10000; y += 3)
+                s.Line(2000, y, 12000, y, colours::grey);
+        } else {
+            for (int y = 4500; y <= 9999; y += 3)
+                s.Line(2000, y, 12000, y, colours::grey);
+        }
+        s.DrawWidth = 1;
+    }
+
+    // 3.
+    setText("nPrvní", "1");
+
+    // 4. The axis and the vertex line.
+    s.Line(vertexX, axisY, 11500, axisY);
+    s.Line(vertexX, 1500, vertexX, 7500);
+
+    // 5. The bar colour and offset by the frequency, the reflected rays' length by K.
+    const QString frequencyText = text("nKmitočet"), mirrorText = text("nOsKruh");
+    Colour barColour = colours::black;
+    double barOffset = 0;
+    for (const Frequency& fr : kFrequencies)
+        if (frequencyText == numberToText(fr.f)) {
+            barColour = fr.bar, barOffset = fr.barOffset;
+            break;
+        }
+    double L = 0;
+    for (const Mirror& m : kMirrors)
+        if (mirrorText == numberToText(m.K)) {
+            L = m.reflectedRayLength;
+            break;
+        }
+    const double K = textToNumber(mirrorText);
+    const double f = textToNumber(frequencyText);
+
+    // 6. The mirror as 6000 overlapping dots, the rays and their reflections.
+    for (int d = 1; d <= routes; ++d) {
+        const double p = mirrorParameter(d);
+        const double xm = K * p * p;
+        s.Circle(vertexX + xm, axisY + d, mirrorDotRadius);
+        s.Circle(vertexX + xm, axisY - d, mirrorDotRadius);
+        if (!hasRay(p))
+            continue;
+        s.DrawWidth = 2;
+        s.Line(rayStartX, axisY + d, vertexX + xm, axisY + d, rayColour);
+        s.Line(rayStartX, axisY - d, vertexX + xm, axisY - d, rayColour);
+        s.DrawWidth = 1;
+        // The tangent: ten times the chord of the mirror from parameter p to parameter -d.
+        const double xt = K * d * d;
+        const double dx = 10 * (xt - xm), dy = 10 * (-d - p);
+        setNumber("nAlfa", std::atan(dy / dx));
+        const double a = number("nAlfa");
+        const double c = std::cos(2 * a), sn = std::sin(2 * a);
+        // The reflected rays start at the mirror point of parameter -d.
+        s.Line(vertexX + xt, axisY + d, vertexX + xt - L * c, axisY + d + L * sn, rayColour);
+        s.Line(vertexX + xt, axisY - d, vertexX + xt - L * c, axisY - d - L * sn, rayColour);
+    }
+
+    // 7. The spiral baseline.
+    s.Line(vertexX, baselineY, 11500, baselineY);
+
+    // 8. The detector sweep.
+    for (double j = vertexX; j <= rayStartX; j += detectorStep) {
+        double x = j, y = baselineY;
+        for (int d = 1; d <= routes; ++d) {
+            const double p = mirrorParameter(d);
+            const double xm = K * p * p;
+            if (hasRay(p)) {
+                s.Line(redrawnRayStartX, axisY + d, vertexX + xm, axisY + d);
+                s.Line(redrawnRayStartX, axisY - d, vertexX + xm, axisY - d);
+            }
+            // From far to the right to the mirror point, then straight to the detector.
+            const double route = (rayStartX - xm) + std::sqrt((j - vertexX - xm) * (j - vertexX - xm) + double(d) * d);
+            const double theta = f * route;
+            const double nx = x + arrowLength * std::cos(theta), ny = y + arrowLength * std::sin(theta);
+            s.Line(x, y, nx, ny);
+            x = nx, y = ny;
+        }
+        const double P = barScale * ((x - j) * (x - j) + (y - baselineY) * (y - baselineY));
+        s.Line(j + barOffset, axisY, j + barOffset, axisY - P, barColour);
+        pacing().wait(number("nSpomaleni"));
+    }
+}
