@@ -1,0 +1,15 @@
+#pragma once
+#include "form.h"
+
+// The window of lupa: a plano-convex lens gathering parallel light into its focus,
+// with the colour of the light, dispersion, apertures and the lower half covered;
+// the probability of arrival along the axis as points or stripes.
+class FokusLupy : public Form {
+public:
+    FokusLupy();
+
+    void Form_Load();
+    void chDisperze_Click();
+    void HScroll1_Change();
+    void cmdStart_Click();
+};

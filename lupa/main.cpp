@@ -1,0 +1,3 @@
+#include "fokus_lupy.h"
+
+int main(int argc, char** argv) { return runProgram<FokusLupy>(argc, argv); }

@@ -1,0 +1,184 @@
+// The run of Start: a plano-convex lens, flat face to the light, with its aperture
+// blades; a detector point moves along the optical axis in 85 steps; at each step
+// every ray through the open lens adds an arrow turned by its optical length (glass
+// and air), the arrows are chained in a sum diagram below, and the squared length of
+// the sum is marked in the probability graph above. All lengths are pixels.
+#include <cmath>
+#include <vector>
+
+#include "fokus_lupy.h"
+#include "numbers.h"
+
+namespace {
+constexpr double clearHeight = 581;  // rows are cleared upward from 580
+constexpr double clearWidth = 800;
+constexpr double axisY = 581.0 / 2;  // 290.5: the optical axis
+constexpr double axisEndX = 800 - 50;  // right end of the axis and the diagram lines
+constexpr double flatFaceX = 50;
+constexpr double lensTop = axisY - 200, lensBottom = axisY + 200;  // 90.5 and 490.5
+constexpr double apexX = 110;  // the curved face's apex: the lens is 60 thick on the axis
+constexpr double raySpacing = 5;
+constexpr double sumStartY = axisY + 150;  // 440.5: base line of the sum diagram
+constexpr double graphBaseY = axisY - 60;  // 230.5: marks rise above this line
+constexpr double diagramStartX = 150;
+constexpr double fanArrowLength = 20;
+constexpr double probabilityFactor = 0.015 * 0.8;
+constexpr int detectorSteps = 85;
+constexpr double detectorSpacing = 7;
+constexpr double pacingFactor = 200;
+const Colour lightGreen = RGB(192, 255, 192);
+
+struct Light {
+    double f;  // frequency, as the colour options write it
+    double factorWithDispersion, factorWithout;
+    double markScale;
+    Colour colour;
+};
+const Light kLights[] = {
+    {0.5, 1.9, 2.1, 1, colours::red},
+    {0.75, 1.98, 2.1, 1.08, colours::green},
+    {1, 2.1, 2.1, 1.3, colours::blue},
+};
+
+struct Lens {
+    double R;  // radius of the curved face
+    double centreX() const { return apexX - R; }
+    // Where a ray at height y leaves the curved face.
+    double exitX(double y) const { return centreX() + std::sqrt(R * R - (y - axisY) * (y - axisY)); }
+};
+
+struct Optics {
+    Lens lens;
+    double m;  // effective refractive index: glass lengthens a route m times
+    double w;  // wave number, radians per pixel
+    // The arrow angle of the ray at height y for the detector at (xd, axis).
+    double angle(double y, double xd) const
+    {
+        const double xs = lens.exitX(y);
+        const double glass = (xs - flatFaceX) * m;
+        const double air = std::sqrt((xd - xs) * (xd - xs) + (y - axisY) * (y - axisY));
+        return (air + glass) * w;
+    }
+};
+
+double detectorX(int k) { return diagramStartX + detectorSpacing * k; }
+}  // namespace
+
+void FokusLupy::cmdStart_Click()
+{
+    DrawingSurface& s = surface();
+    const Lens lens{number("nPoloměr")};
+    const double C = number("nClona");
+    const double N = number("nPůlLupy");
+    const double n = number("nIndex");
+    const QString frequencyText = text("nKmitočet");
+    const double f = textToNumber(frequencyText);
+    const QString display = text("nZobrazení");
+
+    // 1.
+    s.ScaleMode = DrawingSurface::Pixels;
+
+    // 2. Clearing, by display and first-run flag.
+    auto clearRows = [&](int from, int to, double left) {
+        for (int i = from; i <= to; ++i)
+            s.Line(left, clearHeight - i, clearWidth, clearHeight - i, colours::grey);
+    };
+    if (display == "Pruhy") {
+        clearRows(1, 555, 10);
+    } else if (display == "Body" && number("nStart") != 1) {
+        if (askYesNo("Vyčistit graf pravděpodobnosti pro novou animaci?") == vbNo)
+            clearRows(10, 260, 250);  // the sum diagram only; the probability graph stays
+        else
+            clearRows(1, 555, 1);
+    }
+
+    // 3. The optical axis.
+    s.Line(flatFaceX, axisY, axisEndX, axisY);
+
+    // 4. The lens body, line by line.
+    s.DrawWidth = 2;
+    for (int i = 1; i <= 400; ++i) {
+        const double y = lensTop + i;
+        s.Line(flatFaceX, y, lens.exitX(y), y, lightGreen);
+    }
+    // 5. Its curved face; 6. the mount erases the rest of the circle.
+    s.Circle(lens.centreX(), axisY, lens.R);
+    for (int i = 1; i <= 100; ++i) {
+        s.Line(1, lensTop - i, 100, lensTop - i, colours::grey);
+        s.Line(1, lensBottom + i, 100, lensBottom + i, colours::grey);
+    }
+
+    // 7. The aperture blades; with the lower half covered the lower blade reaches the axis.
+    const bool wholeLens = N == 80;
+    s.DrawWidth = 4;
+    s.Line(flatFaceX, 20, flatFaceX, lensTop + C);
+    if (wholeLens)
+        s.Line(flatFaceX, lensBottom - C, flatFaceX, 540.5);
+    else
+        s.Line(flatFaceX, axisY, flatFaceX, 540.5);
+
+    // 8. The incoming light.
+    s.DrawWidth = 1;
+    for (double y = 40.5; y <= 540.5; y += 5)
+        s.Line(1, y, flatFaceX, y);
+
+    // 9. Index, wave number, sum arrow length, mark scale and colour.
+    const bool dispersion = text("nDisperze") == "Ano";
+    double m = 0, markScale = 0;
+    Colour markColour = colours::black;
+    for (const Light& light : kLights)
+        if (frequencyText == numberToText(light.f)) {
+            m = n * (dispersion ? light.factorWithDispersion : light.factorWithout);
+            markScale = light.markScale;
+            markColour = light.colour;
+        }
+    const Optics optics{lens, m, 0.8 * f};
+    const double sumArrowLength = wholeLens ? 1.5 : 2.25;
+    // The rays through the open lens, from the top of the opening down.
+    const double q = wholeLens ? 1 : 0.5;
+    const double openingTop = lensTop + C;
+    std::vector<double> rays;
+    for (int j = 0; j <= N - q * 0.4 * C; ++j)
+        rays.push_back(openingTop + raySpacing * j);
+
+    // 10. The detector steps.
+    for (int k = 1; k <= detectorSteps; ++k) {
+        pacing().wait(pacingFactor * number("nSpomaleni"));
+        const double xd = detectorX(k);
+        double cx = xd, cy = sumStartY;
+        for (const double y : rays) {
+            s.Line(0, y, lens.exitX(y) + 5, y);
+            const double phi = optics.angle(y, xd);
+            s.Line(xd, axisY, xd + fanArrowLength * std::cos(phi), axisY + fanArrowLength * std::sin(phi));
+            s.Line(diagramStartX, sumStartY, axisEndX, sumStartY);
+            s.Line(diagramStartX, graphBaseY, axisEndX, graphBaseY);
+            const double nx = cx + sumArrowLength * std::cos(phi), ny = cy + sumArrowLength * std::sin(phi);
+            s.Line(cx, cy, nx, ny);
+            cx = nx, cy = ny;
+        }
+        s.DrawWidth = 2;
+        s.Line(xd, sumStartY, cx, cy, colours::green);
+        const double P = probabilityFactor * ((xd - cx) * (xd - cx) + (sumStartY - cy) * (sumStartY - cy));
+        const double markY = graphBaseY - markScale * P;
+        if (display == "Body")
+            s.Circle(xd, markY, 1, markColour);
+        else if (display == "Pruhy")
+            s.Line(xd, markY, xd, graphBaseY, markColour);
+        s.DrawWidth = 1;
+    }
+
+    // 11. The closing white fans at every fifth step.
+    for (int k = 1; k <= 16; ++k) {
+        const double xd = diagramStartX + 35 * k;
+        for (const double y : rays) {
+            const double phi = optics.angle(y, xd);
+            s.Line(xd, axisY, xd + fanArrowLength * std::cos(phi), axisY + fanArrowLength * std::sin(phi),
+                   colours::white);
+        }
+    }
+
+    // 12.
+    setNumber("nStart", 0);
+    for (const char* caption : {"nPravděpodobnost", "nSoučetRadiusvektorů", "nClonaOtvor"})
+        setShown(caption, true);
+}
