@@ -100,7 +100,7 @@ QWidget* Form::create(const Control& c)
         auto* label = new QLabel(text, parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(alignment(c.align));
-        label->setWordWrap(c.wrap);
+        label->setWordWrap(true);  // a caption that does not fit its width breaks between words
         w = label;
         break;
     }

@@ -46,7 +46,6 @@ struct Control {
     Colour back = colours::grey;
     Colour fore = colours::buttonText;
     Align align = Align::Left;
-    bool wrap = false;  // labels: the caption wraps within the width
     bool border = false;  // caption boxes: drawn with a border
     int min = 0, max = 0, value = 0;  // scroll bars
     bool checked = false;  // check boxes
