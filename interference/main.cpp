@@ -1,0 +1,3 @@
+#include "frm_interference.h"
+
+int main(int argc, char** argv) { return runProgram<frmInterference>(argc, argv); }

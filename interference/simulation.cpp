@@ -1,0 +1,130 @@
+// The run of Start: a point source, a screen with the holes A and B, and a detector
+// point moving up a line behind the screen one pixel per step. At every step the
+// arrows of the two routes (source, hole, detector point) are added head to tail and
+// the squared length of their sum is drawn as a bar of the probability graph; at
+// every twentieth step the routes, the arrows and their green resultant stay drawn.
+#include <cmath>
+
+#include "frm_interference.h"
+
+namespace {
+constexpr double xSource = 150, yAxis = 300;  // the source sits on the axis
+constexpr double sourceRadius = 5;
+constexpr double xScreen = 250, yScreenTop = 100, yScreenBottom = 500;
+constexpr double holeRadius = 3;  // the grey discs that cut the holes out of the screen
+constexpr double xAxisFrom = 130, xAxisTo = 750;
+constexpr double yDetectorFrom = 510, yDetectorTo = 90;  // the detector line, drawn upwards
+constexpr double yStepBase = 500;  // the detector point of step i stands at y = 500 - i
+constexpr int steps = 399;  // y = 499 up to 101
+constexpr int markEvery = 20;  // steps whose routes and arrows stay drawn
+constexpr double arrowLength = 50;
+constexpr double pointRadius = 3;
+constexpr double xGraph = 600, yGraphTop = 100, yGraphBottom = 500;
+constexpr double probabilityScale = 0.01;  // a bar is 0.01 x |sum|^2: 0 to 100 pixels
+constexpr double decrementsPerSpeed = 30000;
+// The eraser reaches up to row 15: the arrows of the highest marked point (y = 120)
+// can stretch 100 pixels upwards, and a run must not leave their tips behind.
+constexpr int yEraseFrom = 15, yEraseTo = 580;
+constexpr double xEraseFrom = 5, xEraseTo = 800;
+
+constexpr Colour lightCyan = RGB(192, 255, 255);  // the routes
+
+double routeLength(double xHole, double yHole, double x, double y) { return std::hypot(x - xHole, y - yHole); }
+}  // namespace
+
+void frmInterference::cmdStart_Click()
+{
+    const double h = number("nOdchylka");  // each hole this far from the axis
+    const double D = number("nVzdalenost");  // screen to detector line
+    const double k = number("nKmitočet");  // radians per pixel of route
+    const double xd = xScreen + D;  // the detector line
+    const double yA = yAxis - h, yB = yAxis + h;
+
+    DrawingSurface& s = surface();
+    // 1. Pixels.
+    s.ScaleMode = DrawingSurface::Twips;
+    s.ScaleMode = DrawingSurface::Pixels;
+    s.DrawWidth = 1;
+    s.DrawStyle = DrawingSurface::Solid;
+
+    // 2. Erase what the previous run drew.
+    for (int y = yEraseFrom; y <= yEraseTo; ++y)
+        s.Line(xEraseFrom, y, xEraseTo, y, colours::grey);
+
+    // 3. The source: a white disc.
+    s.FillStyle = DrawingSurface::FillSolid;
+    s.FillColor = colours::white;
+    s.Circle(xSource, yAxis, sourceRadius);
+
+    // 4. The routes from the source to the holes.
+    s.Line(xSource, yAxis, xScreen, yA);
+    s.Line(xSource, yAxis, xScreen, yB);
+
+    // 5. The screen.
+    s.DrawWidth = 2;
+    s.Line(xScreen, yScreenTop, xScreen, yScreenBottom);
+
+    // 6. The holes, cut out of the screen by grey discs: B, then A.
+    s.DrawWidth = 1;
+    s.FillColor = colours::grey;
+    s.Circle(xScreen, yB, holeRadius, colours::grey);
+    s.Circle(xScreen, yA, holeRadius, colours::grey);
+
+    // 7. The detector line and the axis of the probability graph.
+    s.DrawWidth = 2;
+    s.Line(xd, yDetectorFrom, xd, yDetectorTo);
+    s.Line(xGraph, yGraphTop, xGraph, yGraphBottom);
+
+    // 8. The axis.
+    s.DrawWidth = 1;
+    s.Line(xAxisFrom, yAxis, xAxisTo, yAxis);
+
+    // 9. The detector point moves up the line.
+    for (int i = 1; i <= steps; ++i) {
+        const double y = yStepBase - i;
+        const bool marked = i % markEvery == 0;
+        const double rB = routeLength(xScreen, yB, xd, y);
+        const double rA = routeLength(xScreen, yA, xd, y);
+
+        // The arrow of the route through B, from the detector point.
+        double cx = xd + arrowLength * std::cos(k * rB);
+        double cy = y + arrowLength * std::sin(k * rB);
+        if (marked) {
+            s.Line(xd, y, cx, cy);
+            s.Line(xScreen, yB, xd, y, lightCyan);
+            s.Circle(xd, y, pointRadius);
+        }
+
+        // The arrow of the route through A, from the head of the first.
+        const double ax = cx + arrowLength * std::cos(k * rA);
+        const double ay = cy + arrowLength * std::sin(k * rA);
+        if (marked) {
+            s.Line(cx, cy, ax, ay, colours::windowBackground);
+            s.Line(xScreen, yA, xd, y, lightCyan);
+        }
+        cx = ax, cy = ay;
+
+        // The resultant and the probability bar.
+        s.DrawWidth = 2;
+        if (marked)
+            s.Line(xd, y, cx, cy, colours::green);
+        const double P = probabilityScale * ((xd - cx) * (xd - cx) + (y - cy) * (y - cy));
+        s.Line(xGraph, y, xGraph + P, y);
+        s.DrawWidth = 1;
+
+        pacing().wait(decrementsPerSpeed * number("nSpomaleni"));
+    }
+
+    // 10. The captions, each shown and then placed.
+    const auto place = [this](const char* label, double left, double top) {
+        setShown(label, true);
+        setLeft(label, left);
+        setTop(label, top);
+    };
+    place("labClona", xScreen - 40, yScreenTop - 10);
+    place("labPravde", xGraph, yGraphTop - 40);
+    place("labZdroj", xSource - 30, yAxis + 10);
+    place("labDetektor", xd + 35, 60);
+    place("labA", xScreen - 20, yAxis - 20 - h);
+    place("labB", xScreen - 20, yAxis + 10 + h);
+}
