@@ -1,3 +1,3 @@
 #include "rozptyl.h"
 
-int main(int argc, char** argv) { return runProgram<Rozptyl>(argc, argv); }
+int main(int argc, char** argv) { return runProgram<pathways::Rozptyl>(argc, argv); }

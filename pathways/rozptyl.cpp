@@ -85,7 +85,7 @@ const OptionValue kOptionValues[] = {
 };
 }  // namespace
 
-Rozptyl::Rozptyl() : Form(QStringLiteral("Rozptyl"), QStringLiteral("pathways"), kLayout)
+pathways::Rozptyl::Rozptyl() : Form(QStringLiteral("Rozptyl"), QStringLiteral("pathways"), kLayout)
 {
     surface().ForeColor = colours::buttonShadow;
     for (const OptionValue& o : kOptionValues)
@@ -97,7 +97,7 @@ Rozptyl::Rozptyl() : Form(QStringLiteral("Rozptyl"), QStringLiteral("pathways"),
     Form_Load();
 }
 
-void Rozptyl::Form_Load()
+void pathways::Rozptyl::Form_Load()
 {
     setText("nPocet", "5");
     setText("nTrajektorie", "10");
@@ -108,4 +108,4 @@ void Rozptyl::Form_Load()
     setText("nSpomaleni", "1");
 }
 
-void Rozptyl::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+void pathways::Rozptyl::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }

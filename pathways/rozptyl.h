@@ -3,6 +3,8 @@
 
 // The window of pathways: random zig-zag routes of a photon between a source and a
 // detector inside a corridor, their arrows chained in three places.
+namespace pathways {
+
 class Rozptyl : public Form {
 public:
     Rozptyl();
@@ -11,3 +13,5 @@ public:
     void HScroll1_Change();
     void cmdStart_Click();
 };
+
+}  // namespace pathways

@@ -51,7 +51,7 @@ double smallChainY(const QString& bends)
 double jitter() { return 3 * Int(10 * Rnd()); }
 }  // namespace
 
-void Rozptyl::cmdStart_Click()
+void pathways::Rozptyl::cmdStart_Click()
 {
     DrawingSurface& s = surface();
     const Point S{sourceX, ys}, D{detectorX, ys};

@@ -15,7 +15,7 @@ constexpr QRgb kGrey = 0xFFC0C0C0, kDark = 0xFF404040, kGreen = 0xFF00FF00, kWhi
 const double ys = 581 / 2.9;
 
 struct Pathways : ::testing::Test {
-    Rozptyl f;
+    pathways::Rozptyl f;
     void SetUp() override
     {
         resetRnd();

@@ -1,0 +1,83 @@
+#include "glassecho_rozptyl.h"
+
+namespace {
+const Control kLayout[] = {
+    {.kind = Kind::Label, .name = "labTitul", .text = "glassecho ve sklíčku", .at = {1800, 0, 4455, 375},
+     .font = TNR(14.25, true)},
+    {.kind = Kind::Label, .name = "labKlepnete", .text = "Klepněte na tlačítko Start", .at = {1200, 3600, 2895, 855},
+     .font = TNR(15.75, true), .align = Align::Centre},
+    {.kind = Kind::CommandButton, .name = "cmdStart", .text = "Start", .at = {6960, 0, 1215, 495},
+     .font = TNR(15.75, true)},
+    {.kind = Kind::CommandButton, .name = "cmdKonec", .text = "Konec", .at = {8520, 0, 1215, 495},
+     .font = TNR(15.75, true)},
+
+    {.kind = Kind::Frame, .name = "frmKmitočet", .text = "Kmitočet", .at = {2640, 840, 1335, 1095},
+     .font = TNR(12, true)},
+    {.kind = Kind::OptionButton, .name = "op01", .text = "červený", .at = {120, 240, 1095, 345}, .font = TNR(12),
+     .frame = "frmKmitočet", .back = RGB(255, 128, 0)},
+    {.kind = Kind::OptionButton, .name = "op02", .text = "zelený", .at = {120, 555, 1095, 255}, .font = TNR(12),
+     .frame = "frmKmitočet", .back = RGB(0, 255, 0)},
+    {.kind = Kind::OptionButton, .name = "op03", .text = "modrý", .at = {120, 840, 1095, 195}, .font = TNR(12),
+     .frame = "frmKmitočet", .back = RGB(192, 192, 255)},
+
+    {.kind = Kind::Frame, .name = "opAnimace", .text = "Animace", .at = {6960, 720, 1215, 1215},
+     .font = TNR(12, true), .visible = false},
+    {.kind = Kind::OptionButton, .name = "opRychlá", .text = "Rychlá", .at = {120, 360, 855, 195},
+     .frame = "opAnimace"},
+    {.kind = Kind::OptionButton, .name = "opPomalejší", .text = "Pomalejší", .at = {120, 600, 975, 195},
+     .frame = "opAnimace"},
+    {.kind = Kind::OptionButton, .name = "opPomalá", .text = "Pomalá", .at = {120, 840, 855, 255},
+     .frame = "opAnimace"},
+
+    {.kind = Kind::HScrollBar, .name = "HScroll1", .at = {2280, 480, 2535, 255}, .min = 1, .max = 10, .value = 1},
+
+    // The scene's captions, revealed at the end of a run.
+    {.kind = Kind::Label, .name = "labZdroj", .text = "Zdroj", .at = {720, 840, 615, 255}, .font = TNR(12, true),
+     .visible = false},
+    {.kind = Kind::Label, .name = "labDetektor", .text = "Detektor", .at = {4800, 840, 975, 255},
+     .font = TNR(12, true), .visible = false},
+    {.kind = Kind::Label, .name = "labSklíčko", .text = "Sklíčko", .at = {6120, 3480, 975, 255},
+     .font = TNR(12, true), .visible = false},
+    {.kind = Kind::Label, .name = "labSoučet", .text = "Součet radiusvektorů", .at = {6360, 5040, 2415, 255},
+     .font = TNR(12, true), .visible = false},
+    {.kind = Kind::Label, .name = "labPravděpodobnost", .text = "Pravděpodobnost", .at = {9600, 2640, 1935, 255},
+     .font = TNR(12, true), .visible = false},
+    {.kind = Kind::Label, .name = "labSilaSkla", .text = "Síla skla", .at = {7920, 7560, 975, 255},
+     .font = TNR(12, true), .visible = false, .fore = colours::windowText},
+
+    {.kind = Kind::ParameterBox, .name = "nFrekvence"},
+    {.kind = Kind::ParameterBox, .name = "nSpomaleni"},
+    {.kind = Kind::ParameterBox, .name = "nStartuje", .text = "Ano"},
+};
+
+// Each option writes its value into its parameter box and does nothing else.
+struct OptionValue {
+    const char* option;
+    const char* box;
+    double value;
+};
+const OptionValue kOptionValues[] = {
+    {"op01", "nFrekvence", 0.1},   {"op02", "nFrekvence", 0.2},      {"op03", "nFrekvence", 0.3},
+    {"opRychlá", "nSpomaleni", 1}, {"opPomalejší", "nSpomaleni", 5}, {"opPomalá", "nSpomaleni", 10},
+};
+}  // namespace
+
+glassecho::Rozptyl::Rozptyl() : Form(QStringLiteral("Rozptyl"), QStringLiteral("glassecho"), kLayout)
+{
+    for (const OptionValue& o : kOptionValues)
+        onClick(o.option, [this, o] { setNumber(o.box, o.value); });
+    onChange("HScroll1", [this] { HScroll1_Change(); });
+    onStart("cmdStart", [this] { cmdStart_Click(); });
+    onEnd("cmdKonec");
+    Form_Load();
+}
+
+void glassecho::Rozptyl::Form_Load()
+{
+    select("op01");
+    setText("nFrekvence", "0.1");
+    select("opRychlá");
+    setText("nSpomaleni", "1");
+}
+
+void glassecho::Rozptyl::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }

@@ -1,0 +1,17 @@
+#pragma once
+#include "form.h"
+
+// The window of glassecho: partial reflection of light by a glass plate of growing
+// thickness, every depth scattering one arrow back to the detector.
+namespace glassecho {
+
+class Rozptyl : public Form {
+public:
+    Rozptyl();
+
+    void Form_Load();
+    void HScroll1_Change();
+    void cmdStart_Click();
+};
+
+}  // namespace glassecho

@@ -1,0 +1,3 @@
+#include "glassecho_rozptyl.h"
+
+int main(int argc, char** argv) { return runProgram<glassecho::Rozptyl>(argc, argv); }

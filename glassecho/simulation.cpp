@@ -1,0 +1,123 @@
+// The run of Start: a glass plate under a source and a detector grows 100 twips
+// thicker at every step; the electron at the new depth scatters one arrow back to
+// the detector, turned by the length of the path source-electron-detector; the
+// arrows are chained, and the squared length of their sum is plotted against the
+// thickness in the colour of the light. All lengths are twips.
+#include <cmath>
+
+#include "glassecho_rozptyl.h"
+
+namespace {
+constexpr double sourceX = 500, detectorX = 6000, lampY = 1000;  // source and detector
+constexpr double lampRadius = 50;
+constexpr double glassTopY = 3000;
+constexpr double electronX = sourceX + (detectorX - sourceX) / 2;  // 3250: midway
+constexpr double maxThickness = 5000, thicknessStep = 100;
+constexpr double arrowLength = 100;
+constexpr double chainX = 8300, chainY = 6000;  // where the arrow chain starts
+constexpr double graphX = 9000, graphY = 3000;  // thickness downwards, probability to the right
+constexpr double probabilityScale = 0.0009;  // twips of graph per squared twip of sum
+constexpr double pacingFactor = 200000;
+constexpr int pauseSines = 100000;  // the closing pause: this many sine evaluations
+
+// Path length source - electron at depth t - detector.
+double pathLength(double t)
+{
+    const double down = glassTopY + t - lampY, across = electronX - sourceX;  // 2000 + t and 2750
+    return 2 * std::sqrt(down * down + across * across);
+}
+
+// Angle per twip of path for the frequency f.
+double angleFactor(double f) { return 0.157041 / 100 * 5 * f; }
+
+struct Light {
+    double f;
+    Colour colour;
+};
+const Light kLights[] = {{0.1, colours::red}, {0.2, colours::green}, {0.3, colours::blue}};
+
+void erase(DrawingSurface& s, double right)
+{
+    for (int i = 1; i <= 10000; ++i)
+        s.Line(1, 500 + i, right, 500 + i, colours::grey);
+}
+
+// A busy pause of the same order whatever the speed setting.
+void closingPause()
+{
+    volatile double sink = 0;
+    for (int i = 1; i <= pauseSines; ++i)
+        sink = std::sin(double(i));
+    (void)sink;
+}
+}  // namespace
+
+void glassecho::Rozptyl::cmdStart_Click()
+{
+    DrawingSurface& s = surface();
+
+    // 1.
+    s.ScaleMode = DrawingSurface::Twips;
+    s.DrawWidth = 1;
+
+    // 2. Every run but the first asks whether to clear the earlier graphs; 3.
+    if (text("nStartuje") != "Ano" && askYesNo("Vyčistit graf pravděpodobnosti pro novou animaci?") == vbYes)
+        erase(s, 12000);
+    setText("nStartuje", "Ne");
+
+    // 4. The scene on the left is erased every run.
+    erase(s, 6100);
+
+    // 5. The graph axes, source, detector, the glass's top surface, the chain origin, the light.
+    s.Line(8800, graphY, 11700, graphY);
+    s.Line(graphX, 2800, graphX, 8300);
+    s.DrawWidth = 3;
+    s.Circle(sourceX, lampY, lampRadius);
+    s.Circle(detectorX, lampY, lampRadius);
+    s.DrawWidth = 1;
+    s.Line(sourceX, glassTopY, detectorX, glassTopY);
+    s.Circle(chainX, chainY, lampRadius);
+    s.DrawWidth = 3;
+    s.Line(sourceX, 2920, detectorX, 2920, colours::yellow);
+
+    // 6.
+    const double f = number("nFrekvence");
+    const double kf = angleFactor(f);
+    Colour light = colours::black;
+    for (const Light& l : kLights)
+        if (f == l.f)
+            light = l.colour;
+    double x = chainX, y = chainY;
+    double graphPointX = graphX, graphPointY = graphY;
+
+    // 7. The plate grows.
+    for (double t = 0; t <= maxThickness; t += thicknessStep) {
+        s.DrawWidth = 3;
+        s.Line(sourceX, 2950, sourceX, glassTopY + t, colours::yellow);
+        s.Line(detectorX, 2950, detectorX, glassTopY + t, colours::yellow);
+        s.DrawWidth = 2;
+        s.Line(sourceX, glassTopY + t, detectorX, glassTopY + t);
+        s.DrawWidth = 1;
+        s.Line(sourceX, lampY, electronX, glassTopY + t, colours::white);
+        s.Line(electronX, glassTopY + t, detectorX, lampY, colours::white);
+        const double a = pathLength(t) * kf;
+        const double nx = x - arrowLength * std::cos(a), ny = y + arrowLength * std::sin(a);
+        s.Line(x, y, nx, ny);
+        x = nx, y = ny;
+        const double P = probabilityScale * ((chainY - y) * (chainY - y) + (chainX - x) * (chainX - x));
+        s.DrawWidth = 2;
+        s.Line(graphPointX, graphPointY, graphX + P, glassTopY + t, light);
+        graphPointX = graphX + P, graphPointY = glassTopY + t;
+        pacing().wait(pacingFactor * number("nSpomaleni"));
+    }
+
+    // 8. The sum of all the arrows.
+    s.Line(chainX, chainY, x, y, light);
+
+    // 9.
+    closingPause();
+
+    // 10.
+    for (const char* label : {"labZdroj", "labDetektor", "labPravděpodobnost", "labSilaSkla", "labSoučet", "labSklíčko"})
+        setShown(label, true);
+}

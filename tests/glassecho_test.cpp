@@ -1,0 +1,125 @@
+// glassecho: its window, and the plate, arrow chain and reflection graph of a run.
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+#include <QTest>
+
+#include "golden.h"
+#include "glassecho_rozptyl.h"
+
+namespace {
+constexpr QRgb kGrey = 0xFFC0C0C0, kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
+
+struct Glassecho : ::testing::Test {
+    glassecho::Rozptyl f;
+    int questions = 0;
+    int answer = Form::vbNo;
+    Form::Asker saved = Form::asker;
+    void SetUp() override
+    {
+        Form::asker = [this](QWidget*, const QString& title, const QString& text) {
+            ++questions;
+            EXPECT_EQ(title, "glassecho");
+            EXPECT_EQ(text, "Vyčistit graf pravděpodobnosti pro novou animaci?");
+            return answer;
+        };
+        f.pacing().setFree(true);
+        f.showOnScreen();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    }
+    void TearDown() override { Form::asker = saved; }
+    void start() { QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton); }
+    QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
+
+    // The graph's largest probability and its end, in twips right of the thickness axis
+    // (to the pixel: 15 twips), read off the curve of a colour.
+    int rightmost(QRgb colour) const
+    {
+        int right = 0;
+        for (int y = 195; y < 540; ++y)
+            for (int x = 595; x < 800; ++x)
+                if (at(x, y) == colour)
+                    right = std::max(right, x);
+        return right;
+    }
+    int endOfCurve(QRgb colour) const  // the curve's centre in the last thickness row (t = 5000: y = 8000)
+    {
+        int from = 0, to = 0;
+        for (int x = 595; x < 800; ++x)
+            if (at(x, 533) == colour)
+                to = x, from = from ? from : x;
+        return (from + to + 1) / 2;
+    }
+};
+
+int pixels(double twips) { return int(std::floor(twips / 15 + 0.5)); }
+}  // namespace
+
+TEST_F(Glassecho, TheWindowHasItsColourOptionsAndHiddenLabels)
+{
+    EXPECT_EQ(f.objectName(), "Rozptyl");
+    EXPECT_EQ(f.windowTitle(), QString("glassecho - ") + kWebAddress);
+    EXPECT_EQ(f.control("op01")->palette().color(QPalette::Button), QColor(255, 128, 0));
+    EXPECT_EQ(f.control("op03")->palette().color(QPalette::Button), QColor(192, 192, 255));
+    EXPECT_EQ(f.control("op02")->pos(), QPoint(8, 37));
+    for (const char* hidden : {"labZdroj", "labDetektor", "labSklíčko", "labSoučet", "labPravděpodobnost",
+                               "labSilaSkla", "opAnimace", "nFrekvence", "nSpomaleni", "nStartuje"})
+        EXPECT_TRUE(f.control(hidden)->isHidden()) << hidden;
+    EXPECT_EQ(f.text("nFrekvence"), "0.1");
+    EXPECT_EQ(f.text("nSpomaleni"), "1");
+    EXPECT_EQ(f.text("nStartuje"), "Ano");
+    f.select("op02");
+    EXPECT_EQ(f.text("nFrekvence"), "0.2");
+    f.control<QScrollBar>("HScroll1")->setValue(10);
+    EXPECT_EQ(f.text("nSpomaleni"), "10");
+}
+
+TEST_F(Glassecho, EachColourReflectsAsThePathLengthsSay)
+{
+    const struct {
+        const char* option;
+        QRgb colour;
+        double largest, end;  // twips right of the axis
+    } lights[] = {{"op01", kRed, 2569, 194}, {"op02", kGreen, 766, 109}, {"op03", kBlue, 372, 83}};
+    for (const auto& l : lights) {
+        f.select(l.option);
+        start();  // from the second run on answered "Ne": the curves collect on one graph
+        EXPECT_EQ(at(600, 200), l.colour) << "every curve starts on the thickness axis";
+        EXPECT_NEAR(rightmost(l.colour), pixels(9000 + l.largest), 1) << l.option;
+        EXPECT_NEAR(endOfCurve(l.colour), pixels(9000 + l.end), 1) << l.option;
+    }
+    EXPECT_EQ(questions, 2) << "the first run asks nothing";
+    EXPECT_NEAR(rightmost(kRed), pixels(9000 + 2569), 1) << "Ne leaves the earlier curves";
+    answer = Form::vbYes;
+    start();
+    EXPECT_EQ(rightmost(kGreen), 0) << "Ano erases the earlier graphs";
+    EXPECT_EQ(rightmost(kRed), 0);
+}
+
+TEST_F(Glassecho, TheSceneIsErasedEveryRunAndTheLabelsShownAfterIt)
+{
+    start();
+    for (const char* label : {"labZdroj", "labDetektor", "labSklíčko", "labSoučet", "labPravděpodobnost", "labSilaSkla"})
+        EXPECT_FALSE(f.control(label)->isHidden()) << label;
+    EXPECT_EQ(f.text("nStartuje"), "Ne");
+    DrawingSurface& s = f.surface();
+    s.Line(100, 9000, 900, 9000, colours::red);  // in the scene, below the plate
+    start();  // "Ne"
+    EXPECT_EQ(at(30, 600), kGrey) << "the left part is erased every run";
+    EXPECT_EQ(at(pixels(8300), pixels(6000 + 50)), 0xFF000000) << "the chain origin's circle, right of x = 6100, stays";
+}
+
+TEST_F(Glassecho, EveryThicknessStepWaitsTheSpeedValue)
+{
+    f.control<QScrollBar>("HScroll1")->setValue(3);
+    f.pacing().resetCount();
+    start();
+    EXPECT_EQ(f.pacing().waits(), 51);
+    EXPECT_EQ(f.pacing().decrementsAsked(), 51 * 200000.0 * 3);
+}
+
+TEST_F(Glassecho, GoldenPictureAfterARedRun)
+{
+    start();
+    EXPECT_TRUE(matchesGolden(f.surface().image().copy(0, 0, 800, 581), "glassecho_red"));
+}
