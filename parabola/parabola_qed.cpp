@@ -77,7 +77,6 @@ ParabolaQED::ParabolaQED() : Form(QStringLiteral("ParabolaQED"), QStringLiteral(
     onChange("HScroll1", [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdKonec");
-    control("cmdStart")->setFocus();
     Form_Load();
 }
 

@@ -93,7 +93,6 @@ pathways::Rozptyl::Rozptyl() : Form(QStringLiteral("Rozptyl"), QStringLiteral("p
     onChange("HScroll1", [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdKonec");
-    control("cmdStart")->setFocus();
     Form_Load();
 }
 

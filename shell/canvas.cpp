@@ -15,8 +15,15 @@ Canvas::Canvas(DrawingSurface& surface, QWidget* parent) : QWidget(parent), surf
 void Canvas::updateChanged()
 {
     const QRect changed = surface_.takeDirty();
-    if (!changed.isEmpty())
+    if (changed.isEmpty())
+        return;
+    const double dpr = surface_.devicePixelRatio();
+    if (dpr == 1) {
         update(changed);
+        return;
+    }
+    const QRectF window(changed.x() / dpr, changed.y() / dpr, changed.width() / dpr, changed.height() / dpr);
+    update(window.toAlignedRect());
 }
 
 void Canvas::paintEvent(QPaintEvent* event)
@@ -24,10 +31,16 @@ void Canvas::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect area = event->rect();
     const QImage& picture = surface_.image();
-    const QRect inside = area & picture.rect();
-    if (!inside.isEmpty())
+    const double dpr = surface_.devicePixelRatio();
+    const QRect pictureArea(0, 0, int(picture.width() / dpr), int(picture.height() / dpr));
+    const QRect inside = area & pictureArea;
+    if (dpr == 1 && !inside.isEmpty()) {
         painter.drawImage(inside.topLeft(), picture, inside);
+    } else if (!inside.isEmpty()) {
+        const QRectF source(inside.x() * dpr, inside.y() * dpr, inside.width() * dpr, inside.height() * dpr);
+        painter.drawImage(QRectF(inside), picture, source);
+    }
     const QColor back = QColor::fromRgb(toArgb(surface_.BackColor));
-    for (const QRect& rest : QRegion(area).subtracted(picture.rect()))
+    for (const QRect& rest : QRegion(area).subtracted(pictureArea))
         painter.fillRect(rest, back);
 }

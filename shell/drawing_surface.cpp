@@ -98,12 +98,28 @@ DrawingSurface::DrawingSurface(QSize size, Colour back)
     image_.fill(toArgb(BackColor));
 }
 
-float DrawingSurface::ScaleWidth() const { return float(client_.width() / pixelsPerUnit()); }
-float DrawingSurface::ScaleHeight() const { return float(client_.height() / pixelsPerUnit()); }
+float DrawingSurface::ScaleWidth() const { return float(client_.width() / windowPixelsPerUnit()); }
+float DrawingSurface::ScaleHeight() const { return float(client_.height() / windowPixelsPerUnit()); }
+
+void DrawingSurface::setScale(double scale, double devicePixelRatio)
+{
+    scale_ = scale > 0 ? scale : 1;
+    dpr_ = devicePixelRatio > 0 ? devicePixelRatio : 1;
+    const QSize logical = client_;
+    client_ = QSize();
+    image_ = QImage(QSize(1, 1), QImage::Format_RGB32);
+    setClientSize(logical);
+    image_.fill(toArgb(BackColor));
+}
+
+int DrawingSurface::penWidth() const
+{
+    return int(std::clamp<long>(std::lround(std::max<int>(1, DrawWidth) * scale_ * dpr_), 1, 4096));
+}
 
 int DrawingSurface::toPixels(double v) const
 {
-    const double d = v * pixelsPerUnit();
+    const double d = v * windowPixelsPerUnit();
     if (!std::isfinite(d))
         return 0;
     return int(std::clamp<long long>(pixelIndex(d), -1000000000, 1000000000));
@@ -112,7 +128,8 @@ int DrawingSurface::toPixels(double v) const
 void DrawingSurface::setClientSize(QSize size)
 {
     client_ = size.expandedTo(QSize(0, 0));
-    const QSize needed = image_.size().expandedTo(size);
+    const QSize device(int(std::ceil(client_.width() * dpr_)), int(std::ceil(client_.height() * dpr_)));
+    const QSize needed = image_.size().expandedTo(device);
     if (needed != image_.size()) {
         QImage grown(needed, QImage::Format_RGB32);
         grown.fill(toArgb(BackColor));
@@ -176,12 +193,29 @@ void DrawingSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
     const double dx1 = x1 * k, dy1 = y1 * k, dx2 = x2 * k, dy2 = y2 * k;
     if (!finite(dx1, dy1, dx2, dy2))
         return;
-    const int width = std::max<int>(1, DrawWidth);
+    const int width = penWidth();
     const std::uint32_t argb = toArgb(colour);
+    // The dotted style belongs to the one-pixel pen; a scaled picture scales its dots.
+    const bool dotted = DrawStyle == Dotted && DrawWidth <= 1;
     if (width == 1)
-        thinLine(dx1, dy1, dx2, dy2, argb, DrawStyle == Dotted);
+        thinLine(dx1, dy1, dx2, dy2, argb, dotted);
+    else if (dotted)
+        dottedWideLine(dx1, dy1, dx2, dy2, width, argb);
     else
-        wideLine(dx1, dy1, dx2, dy2, std::min(width, 4096), argb);
+        wideLine(dx1, dy1, dx2, dy2, width, argb);
+}
+
+// The dotted pattern of a scaled picture: dots as wide as the pen, a pen's width apart.
+void DrawingSurface::dottedWideLine(double x1, double y1, double x2, double y2, int width, std::uint32_t argb)
+{
+    const int W = image_.width(), H = image_.height();
+    if (!clipSegment(x1, y1, x2, y2, -width - 2, -width - 2, W + width + 2, H + width + 2))
+        return;
+    const double length = std::hypot(x2 - x1, y2 - y1);
+    for (double along = 0; along <= length; along += 2.0 * width) {
+        const double t = length > 0 ? along / length : 0;
+        wideLine(x1 + t * (x2 - x1), y1 + t * (y2 - y1), x1 + t * (x2 - x1), y1 + t * (y2 - y1), width, argb);
+    }
 }
 
 // Bresenham between the rounded end points, both included; the dotted pattern
@@ -310,7 +344,7 @@ void DrawingSurface::Circle(float x, float y, float r, Colour colour)
     const double px = x * k, py = y * k;
     if (!finite(px, py, R, 0))
         return;
-    const int w = std::min(std::max<int>(1, DrawWidth), 4096);
+    const int w = penWidth();
     const double half = w / 2.0;
     const double outer = R + half;
     const int W = image_.width(), H = image_.height();
@@ -329,11 +363,14 @@ void DrawingSurface::Circle(float x, float y, float r, Colour colour)
             if (FillStyle == FillSolid) {
                 span(row, int(std::max<long long>(disc.lo, -1)), int(std::min<long long>(disc.hi, W)), fill);
             } else if (disc.lo <= disc.hi) {
-                // Diagonal cross hatch on an 8-pixel grid fixed to the picture.
+                // Diagonal cross hatch on a grid of 8 program pixels fixed to the picture.
                 auto* line = reinterpret_cast<std::uint32_t*>(image_.scanLine(row));
                 const long long from = std::max<long long>(disc.lo, 0), to = std::min<long long>(disc.hi, W - 1);
+                const long long period = std::max<long long>(8, std::lround(8 * scale_ * dpr_));
+                const long long thickness = std::max<long long>(1, std::lround(scale_ * dpr_));
+                auto onHatch = [&](long long v) { return ((v % period) + period) % period < thickness; };
                 for (long long i = from; i <= to; ++i)
-                    if (((i + row) & 7) == 0 || ((i - row) & 7) == 0)
+                    if (onHatch(i + row) || onHatch(i - row))
                         line[i] = fill;
                 if (from <= to)
                     markDirty(int(from), row, int(to), row);

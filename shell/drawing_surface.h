@@ -9,8 +9,13 @@
 
 // The retained picture of a window's client area and the drawing state the
 // simulations write against. Coordinates are in the unit of ScaleMode (twips or
-// pixels); every coordinate becomes a device position by one rule (toDevice) and
-// lands on the pixel grid by one rule (round to nearest: pixel i is centred on i).
+// pixels); every coordinate becomes a device position by one factor (pixelsPerUnit)
+// and lands on the pixel grid by one rule (round to nearest: pixel i is centred on i).
+//
+// The picture may be scaled: a window larger than the reference screen draws
+// everything, pen widths included, `scale` times larger, and a high-density screen
+// has `devicePixelRatio` device pixels to a window pixel. At scale 1 on an ordinary
+// screen one pixel of the program is one pixel of the picture.
 class DrawingSurface {
 public:
     enum : short { Twips = 1, Pixels = 3 };
@@ -38,18 +43,24 @@ public:
     void Circle(float x, float y, float r) { Circle(x, y, r, ForeColor); }
     void Circle(float x, float y, float r, Colour colour);
 
-    // Device pixels per unit of the current ScaleMode.
-    double pixelsPerUnit() const { return (ScaleMode == Twips ? 1.0 / kTwipsPerPixel : 1.0) * zoom_; }
-    // A length or position in the current unit as a whole number of device pixels.
+    // Sets the scale before anything is drawn (the picture starts anew in BackColor).
+    void setScale(double scale, double devicePixelRatio = 1);
+    double scale() const { return scale_; }
+    double devicePixelRatio() const { return dpr_; }
+
+    // Window pixels per unit of the current ScaleMode, and device pixels per unit.
+    double windowPixelsPerUnit() const { return (ScaleMode == Twips ? 1.0 / kTwipsPerPixel : 1.0) * scale_; }
+    double pixelsPerUnit() const { return windowPixelsPerUnit() * dpr_; }
+    // A position in the current unit as a whole number of window pixels (where controls go).
     int toPixels(double v) const;
 
-    // The client area's size in device pixels (what ScaleWidth measures); the
+    // The client area's size in window pixels (what ScaleWidth measures); the
     // picture grows to cover it, new parts in BackColor.
     void setClientSize(QSize size);
     QSize clientSize() const { return client_; }
 
     const QImage& image() const { return image_; }
-    QRgb pixel(int x, int y) const;  // 0 outside the picture
+    QRgb pixel(int x, int y) const;  // in device pixels; 0 outside the picture
 
     // What changed since the last call, in device pixels.
     QRect takeDirty();
@@ -69,10 +80,13 @@ private:
     void thinLine(double x1, double y1, double x2, double y2, std::uint32_t argb, bool dotted);
     void wideLine(double x1, double y1, double x2, double y2, double width, std::uint32_t argb);
     void span(int y, int x0, int x1, std::uint32_t argb);
+    int penWidth() const;
+    void dottedWideLine(double x1, double y1, double x2, double y2, int width, std::uint32_t argb);
 
     QImage image_;
     QSize client_;
-    double zoom_ = 1.0;
+    double scale_ = 1.0;
+    double dpr_ = 1.0;
     bool rasterising_ = true;
     std::uint64_t operations_ = 0;
     int dirtyX0_ = std::numeric_limits<int>::max(), dirtyY0_ = std::numeric_limits<int>::max();

@@ -18,13 +18,13 @@ QString standIn(const char* family)
 }
 }  // namespace
 
-int pointsToPixels(double points) { return int(std::lround(points * 96.0 / 72.0)); }
+int pointsToPixels(double points, double scale) { return int(std::lround(points * 96.0 / 72.0 * scale)); }
 
-QFont fontFor(const FontSpec& given)
+QFont fontFor(const FontSpec& given, double scale)
 {
     const FontSpec& f = given.family ? given : kDefaultControlFont;
     QFont font(standIn(f.family));
-    font.setPixelSize(std::max(1, pointsToPixels(f.points)));
+    font.setPixelSize(std::max(1, pointsToPixels(f.points, scale)));
     font.setWeight(f.bold ? QFont::Bold : QFont::Normal);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;

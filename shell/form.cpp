@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyleFactory>
 #include <cmath>
 
@@ -55,6 +57,9 @@ Form::Form(const QString& formName, const QString& title, Layout layout, const Q
 {
     setObjectName(formName);
     setWindowTitle(title + separator + QString::fromUtf8(kWebAddress));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        surface_.setScale(scaleFor(screen->availableGeometry().size(), screen->geometry().size()),
+                          screen->devicePixelRatio());
     paint(this, colours::grey, colours::buttonText);
     for (const Control& c : layout) {
         QWidget* w = create(c);
@@ -62,12 +67,30 @@ Form::Form(const QString& formName, const QString& title, Layout layout, const Q
         controls_.insert(w->objectName(), w);
     }
     surface_.onProgress = [this] { pacing_.keepShowing(); };
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    QObject::connect(copy, &QShortcut::activated, this, [this] {
+        if (!running_)
+            copyPicture();
+    });
     pacing_.showPicture = [this] { showPicture(); };
 }
 
 Form::~Form() = default;
 
-int Form::twipsToPixels(int twips) { return int(std::lround(twips / DrawingSurface::kTwipsPerPixel)); }
+double Form::scaleFor(QSize window, QSize screen)
+{
+    constexpr double referenceWidth = 800, referenceHeight = 600;
+    const double fill = std::min(window.width() / referenceWidth, window.height() / referenceHeight);
+    if (!(fill > 0))
+        return 1;
+    const bool smallerThanReference = screen.width() < referenceWidth || screen.height() < referenceHeight;
+    return smallerThanReference ? fill : std::max(1.0, fill);
+}
+
+int Form::twipsToPixels(int twips) const
+{
+    return int(std::lround(twips * scale() / DrawingSurface::kTwipsPerPixel));
+}
 
 QWidget* Form::create(const Control& c)
 {
@@ -81,9 +104,12 @@ QWidget* Form::create(const Control& c)
     const QString text = QString::fromUtf8(c.text);
     QWidget* w = nullptr;
     switch (c.kind) {
-    case Kind::CommandButton:
-        w = new QPushButton(text, parent);
+    case Kind::CommandButton: {
+        auto* button = new QPushButton(text, parent);
+        button->setAutoDefault(true);  // Enter presses the button that has the focus
+        w = button;
         break;
+    }
     case Kind::Frame:
         w = new QGroupBox(text, parent);
         break;
@@ -129,11 +155,12 @@ QWidget* Form::create(const Control& c)
         bar->setValue(c.value);
         bar->setSingleStep(1);
         bar->setPageStep(1);
+        bar->setFocusPolicy(Qt::StrongFocus);
         w = bar;
         break;
     }
     }
-    w->setFont(fontFor(c.font));
+    w->setFont(fontFor(c.font, scale()));
     w->setGeometry(twipsToPixels(c.at.left), twipsToPixels(c.at.top), twipsToPixels(c.at.width),
                    twipsToPixels(c.at.height));
     paint(w, c.back, c.fore);
@@ -242,6 +269,7 @@ void Form::onChange(const QString& name, std::function<void()> handler)
 
 void Form::onStart(const QString& button, std::function<void()> simulation)
 {
+    startButton_ = control(button);
     onClick(button, [this, s = std::move(simulation)] { run(s); });
 }
 
@@ -287,6 +315,16 @@ void Form::showOnScreen()
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     showMaximized();
+    if (startButton_)
+        startButton_->setFocus();
+}
+
+void Form::copyPicture()
+{
+    const QSize client = surface_.clientSize() * surface_.devicePixelRatio();
+    QImage picture = surface_.image().copy(QRect(QPoint(0, 0), client));
+    picture.setDevicePixelRatio(surface_.devicePixelRatio());
+    QGuiApplication::clipboard()->setImage(picture);
 }
 
 void Form::closeEvent(QCloseEvent* event)

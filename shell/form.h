@@ -32,8 +32,14 @@ public:
     Pacing& pacing() { return pacing_; }
     const QString& programTitle() const { return title_; }
 
-    // Twips of the layout to device pixels: the one conversion of every control position.
-    static int twipsToPixels(int twips);
+    // The window's scale: how many times larger than designed its controls and picture
+    // are drawn, so that the reference 800 x 600 screen fills the screen at hand.
+    double scale() const { return surface_.scale(); }
+    // window: the space the window gets; screen: the whole screen.
+    static double scaleFor(QSize window, QSize screen);
+
+    // Twips of the layout to window pixels: the one conversion of every control position.
+    int twipsToPixels(int twips) const;
 
     QWidget* control(const QString& name) const;
     template <class T>
@@ -77,8 +83,11 @@ public:
     void run(const std::function<void()>& simulation);
     bool isRunning() const { return running_; }
 
-    // Opens the window maximised on its screen.
+    // Opens the window maximised on its screen, the Start button holding the focus.
     void showOnScreen();
+
+    // Puts the drawing area, as drawn, on the clipboard (Ctrl+C while idle).
+    void copyPicture();
 
     // Shows what the surface has drawn, then handles pending events other than input.
     void showPicture();
@@ -95,6 +104,7 @@ private:
     DrawingSurface surface_;
     Pacing pacing_;
     Canvas* canvas_;
+    QWidget* startButton_ = nullptr;
     QHash<QString, QWidget*> controls_;
     bool running_ = false;
     bool closePending_ = false;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -227,7 +228,7 @@ TEST(Window, MakesEveryControlFromItsTableWithNamePlaceAndFont)
     EXPECT_TRUE(f.control<QCheckBox>("chDisperze")->isChecked());
     EXPECT_EQ(f.control<QScrollBar>("HScroll1")->maximum(), 10);
     EXPECT_EQ(f.control("nichts"), nullptr);
-    EXPECT_EQ(Form::twipsToPixels(8595), 573);
+    EXPECT_EQ(f.twipsToPixels(8595), 573);
     EXPECT_EQ(pointsToPixels(13.5), 18);
     EXPECT_EQ(pointsToPixels(9.75), 13);
 }
@@ -388,4 +389,45 @@ TEST(Window, TheCanvasShowsTheSurface)
     const QImage shot = f.grab().toImage();
     EXPECT_EQ(shot.pixelColor(400, 400), QColor(255, 0, 0));
     EXPECT_EQ(shot.pixelColor(400, 420), QColor(192, 192, 192));
+}
+
+TEST(Window, TheScaleFillsTheWindowWithTheReferenceScreen)
+{
+    EXPECT_EQ(Form::scaleFor({800, 600}, {800, 600}), 1);
+    EXPECT_EQ(Form::scaleFor({1600, 1200}, {1600, 1200}), 2);
+    EXPECT_DOUBLE_EQ(Form::scaleFor({1920, 1080}, {1920, 1080}), 1.8);
+    EXPECT_EQ(Form::scaleFor({800, 570}, {800, 600}), 1) << "never below 1 on a screen of 800 x 600 or more";
+    EXPECT_DOUBLE_EQ(Form::scaleFor({640, 480}, {640, 480}), 0.8) << "a smaller screen shrinks the window";
+    EXPECT_EQ(Form::scaleFor({0, 0}, {0, 0}), 1);
+}
+
+TEST(Window, CtrlCCopiesThePictureAsDrawn)
+{
+    TestForm f;
+    f.showOnScreen();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.surface().ScaleMode = DrawingSurface::Pixels;
+    f.surface().Line(10, 10, 100, 10, colours::red);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&f, Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QApplication::clipboard()->image();
+    ASSERT_FALSE(copied.isNull());
+    EXPECT_EQ(copied.size(), f.size());
+    EXPECT_EQ(copied.pixelColor(50, 10), QColor(255, 0, 0));
+    EXPECT_EQ(copied.pixelColor(50, 12), QColor(192, 192, 192));
+}
+
+TEST(Window, EveryControlIsReachableByTabAndStartHasTheFocus)
+{
+    TestForm f;
+    f.showOnScreen();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    EXPECT_EQ(QApplication::focusWidget(), f.control("cmdStart"));
+    for (const char* name : {"cmdStart", "cmdKonec", "opČervená", "chDisperze", "HScroll1"})
+        EXPECT_TRUE(f.control(name)->focusPolicy() & Qt::TabFocus) << name;
+    EXPECT_FALSE(f.control("nNadpis")->focusPolicy() & Qt::TabFocus) << "captions take no focus";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin", "end"})) << "Enter presses the focused button";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(f.log.size(), 4u) << "and so does Space";
 }

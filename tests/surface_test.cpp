@@ -292,3 +292,44 @@ TEST_F(Surface, ASurfaceThatDoesNotRasteriseCountsButSetsNothing)
     EXPECT_EQ(progress, 2);
     EXPECT_EQ(s.operations(), 2 * DrawingSurface::kProgressInterval);
 }
+
+TEST(ScaledSurface, DrawsEverythingScaleTimesLargerPenWidthsIncluded)
+{
+    DrawingSurface s{QSize(200, 160)};  // a window of 200 x 160 pixels
+    s.setScale(2);
+    EXPECT_EQ(s.image().size(), QSize(200, 160));
+    EXPECT_FLOAT_EQ(s.ScaleWidth(), 100 * 15.0f) << "the program sees half as many of its own units";
+    s.ScaleMode = DrawingSurface::Pixels;
+    s.Line(10, 10, 20, 10, colours::black);  // program pixels 10..20 of row 10
+    for (int x : {20, 41})
+        for (int y : {20, 21})
+            EXPECT_EQ(s.pixel(x, y), kBlack) << x << "," << y;
+    EXPECT_EQ(s.pixel(19, 20), kGrey);
+    EXPECT_EQ(s.pixel(42, 20), kGrey);
+    EXPECT_EQ(s.pixel(30, 22), kGrey) << "a 1-pixel pen is 2 device pixels wide";
+    s.DrawWidth = 3;
+    s.Line(10, 40, 40, 40, colours::red);
+    int rows = 0;
+    for (int y = 70; y < 90; ++y)
+        rows += s.pixel(50, y) == kRed;
+    EXPECT_EQ(rows, 6);
+    s.DrawWidth = 1;
+    s.Circle(70, 30, 5, colours::green);
+    EXPECT_EQ(s.pixel(140 + 10, 60), kGreen) << "radius 5 becomes 10";
+    EXPECT_EQ(s.pixel(140, 60), kGrey);
+    EXPECT_EQ(s.toPixels(35), 70) << "controls move in window pixels";
+}
+
+TEST(ScaledSurface, DotsOfADottedLineGrowWithTheScale)
+{
+    DrawingSurface s{QSize(200, 160)};
+    s.setScale(2);
+    s.ScaleMode = DrawingSurface::Pixels;
+    s.DrawStyle = DrawingSurface::Dotted;
+    s.Line(10, 10, 30, 10, colours::black);
+    std::vector<int> on;
+    for (int x = 16; x < 64; ++x)
+        on.push_back(s.pixel(x, 20) == kBlack);
+    // runs of two set pixels and two clear ones
+    EXPECT_EQ(std::vector<int>(on.begin() + 4, on.begin() + 12), (std::vector<int>{1, 1, 0, 0, 1, 1, 0, 0}));
+}
