@@ -1,0 +1,3 @@
+#include "animace.h"
+
+int main(int argc, char** argv) { return runProgram<Animace>(argc, argv); }
