@@ -1,0 +1,38 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QListWidget;
+
+// The suite's front door: the eight demonstrations with their titles, a line about
+// each and a thumbnail of the picture it draws. A click or Enter opens one as a
+// program of its own.
+class Launcher : public QWidget {
+public:
+    struct Demonstration {
+        const char* program;  // the executable's name
+        const char* title;
+        const char* description;
+    };
+    static const Demonstration kDemonstrations[8];
+
+    // Starts a program by its executable's path; true when it started.
+    using Starter = std::function<bool(const QString& path)>;
+
+    explicit Launcher(Starter starter = startDetached);
+
+    QListWidget* list() const { return list_; }
+    // The path of a program: beside the launcher's own executable.
+    static QString pathOf(const char* program);
+    static bool startDetached(const QString& path);
+
+private:
+    void open(int row);
+
+    QListWidget* list_;
+    Starter starter_;
+    int lastOpened_ = -1;
+    QElapsedTimer sinceOpened_;
+};

@@ -1,0 +1,63 @@
+// The launcher: the eight demonstrations, and what a click or Enter opens.
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QTest>
+
+#include "launcher.h"
+
+namespace {
+struct LauncherTest : ::testing::Test {
+    QStringList started;
+    Launcher launcher{[this](const QString& path) {
+        started << path;
+        return true;
+    }};
+    void SetUp() override
+    {
+        launcher.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&launcher));
+    }
+    QPoint centreOf(int row) const
+    {
+        return launcher.list()->visualItemRect(launcher.list()->item(row)).center();
+    }
+};
+}  // namespace
+
+TEST_F(LauncherTest, ListsTheEightDemonstrationsWithTheirPictures)
+{
+    QListWidget* list = launcher.list();
+    ASSERT_EQ(list->count(), 8);
+    QStringList programs;
+    for (int i = 0; i < list->count(); ++i) {
+        programs << list->item(i)->data(Qt::UserRole).toString();
+        EXPECT_TRUE(list->item(i)->text().contains('\n')) << "a title and a line about it";
+    }
+    EXPECT_EQ(programs, (QStringList{"vidivizur", "parabola", "pathways", "lupa", "interference", "fringeworks",
+                                     "glassecho", "rozavezavu"}));
+    EXPECT_TRUE(list->item(0)->text().startsWith("Vidivizur\n"));
+    EXPECT_FALSE(list->item(0)->icon().isNull()) << "a thumbnail of the picture it draws";
+    EXPECT_EQ(list->currentRow(), 0);
+}
+
+TEST_F(LauncherTest, AClickOrEnterOpensTheProgramBesideTheLauncher)
+{
+    QTest::mouseClick(launcher.list()->viewport(), Qt::LeftButton, {}, centreOf(1));
+    ASSERT_EQ(started.size(), 1);
+    EXPECT_EQ(started[0], Launcher::pathOf("parabola"));
+    EXPECT_TRUE(started[0].endsWith("/parabola"));
+    launcher.list()->setFocus();
+    launcher.list()->setCurrentRow(4);
+    QTest::keyClick(launcher.list(), Qt::Key_Return);
+    ASSERT_EQ(started.size(), 2);
+    EXPECT_TRUE(started[1].endsWith("/interference"));
+}
+
+TEST_F(LauncherTest, ADoubleClickOpensTheProgramOnce)
+{
+    QTest::mouseClick(launcher.list()->viewport(), Qt::LeftButton, {}, centreOf(2));
+    QTest::mouseDClick(launcher.list()->viewport(), Qt::LeftButton, {}, centreOf(2));
+    QTest::mouseClick(launcher.list()->viewport(), Qt::LeftButton, {}, centreOf(2));
+    EXPECT_EQ(started.size(), 1);
+}
