@@ -51,11 +51,6 @@ const Control kLayout[] = {
 };
 
 // Each option writes its value into its parameter box and does nothing else.
-struct OptionValue {
-    const char* option;
-    const char* box;
-    double value;
-};
 const OptionValue kOptionValues[] = {
     {"op01", "nFrekvence", 0.1},   {"op02", "nFrekvence", 0.2},      {"op03", "nFrekvence", 0.3},
     {"opRychlá", "nSpomaleni", 1}, {"opPomalejší", "nSpomaleni", 5}, {"opPomalá", "nSpomaleni", 10},
@@ -64,8 +59,7 @@ const OptionValue kOptionValues[] = {
 
 glassecho::Rozptyl::Rozptyl() : Form(QStringLiteral("Rozptyl"), QStringLiteral("glassecho"), kLayout)
 {
-    for (const OptionValue& o : kOptionValues)
-        onClick(o.option, [this, o] { setNumber(o.box, o.value); });
+    onOptions(kOptionValues);
     onChange("HScroll1", [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdKonec");

@@ -81,11 +81,6 @@ const Control kLayout[] = {
 };
 
 // Each option writes its value into its parameter box and does nothing else.
-struct OptionValue {
-    const char* option;
-    const char* box;
-    double value;
-};
 const OptionValue kOptionValues[] = {
     {"opVelký", "nPoloměr", 500},      {"opStřední", "nPoloměr", 450},      {"opMalý", "nPoloměr", 400},
     {"opČervený", "nKmitočet", 0.5},   {"OpZelená", "nKmitočet", 0.75},     {"opModrý", "nKmitočet", 1},
@@ -98,8 +93,7 @@ const OptionValue kOptionValues[] = {
 
 FokusLupy::FokusLupy() : Form(QStringLiteral("FokusLupy"), QStringLiteral("Fokus lupy"), kLayout)
 {
-    for (const OptionValue& o : kOptionValues)
-        onClick(o.option, [this, o] { setNumber(o.box, o.value); });
+    onOptions(kOptionValues);
     onClick("opBody", [this] { setText("nZobrazení", "Body"); });
     onClick("opPruhy", [this] { setText("nZobrazení", "Pruhy"); });
     onClick("chDisperze", [this] { chDisperze_Click(); });

@@ -55,11 +55,6 @@ const Control kLayout[] = {
 };
 
 // Each option writes its value into its parameter box and does nothing else.
-struct OptionValue {
-    const char* option;
-    const char* box;
-    double value;
-};
 const OptionValue kOptionValues[] = {
     {"opOhniskoVzdálené", "nOsKruh", 0.00005}, {"opOhniskoStřední", "nOsKruh", 0.00007},
     {"opOhniskoBlízké", "nOsKruh", 0.0001},    {"opK0002", "nOsKruh", 0.0002},
@@ -72,8 +67,7 @@ const OptionValue kOptionValues[] = {
 ParabolaQED::ParabolaQED() : Form(QStringLiteral("ParabolaQED"), QStringLiteral("Parabola"), kLayout)
 {
     surface().ForeColor = colours::darkShadow3D;
-    for (const OptionValue& o : kOptionValues)
-        onClick(o.option, [this, o] { setNumber(o.box, o.value); });
+    onOptions(kOptionValues);
     onChange("HScroll1", [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdKonec");

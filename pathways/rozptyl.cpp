@@ -69,11 +69,6 @@ const Control kLayout[] = {
 };
 
 // Each option writes its value into its parameter box and does nothing else.
-struct OptionValue {
-    const char* option;
-    const char* box;
-    double value;
-};
 const OptionValue kOptionValues[] = {
     {"opŠiroký", "nKoridor", 1},     {"opÚzký", "nKoridor", 60},        {"opTenký", "nKoridor", 70},
     {"op0z", "nPocet", 0},           {"op1z", "nPocet", 1},             {"op2z", "nPocet", 2},
@@ -88,8 +83,7 @@ const OptionValue kOptionValues[] = {
 pathways::Rozptyl::Rozptyl() : Form(QStringLiteral("Rozptyl"), QStringLiteral("pathways"), kLayout)
 {
     surface().ForeColor = colours::buttonShadow;
-    for (const OptionValue& o : kOptionValues)
-        onClick(o.option, [this, o] { setNumber(o.box, o.value); });
+    onOptions(kOptionValues);
     onChange("HScroll1", [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdKonec");

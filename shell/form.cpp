@@ -259,6 +259,12 @@ void Form::onClick(const QString& name, std::function<void()> handler)
         QObject::connect(button, &QAbstractButton::clicked, this, [h = std::move(handler)] { h(); });
 }
 
+void Form::onOptions(std::span<const OptionValue> options)
+{
+    for (const OptionValue& o : options)
+        onClick(QString::fromUtf8(o.option), [this, o] { setNumber(QString::fromUtf8(o.box), o.value); });
+}
+
 void Form::onChange(const QString& name, std::function<void()> handler)
 {
     auto* bar = control<QScrollBar>(name);

@@ -74,6 +74,8 @@ public:
     // Handlers of the controls.
     void onClick(const QString& name, std::function<void()> handler);
     void onChange(const QString& scrollBar, std::function<void()> handler);
+    // The Click handlers of options that only write their value.
+    void onOptions(std::span<const OptionValue> options);
     // The Start button: its handler is a run. The End button: closes the window.
     void onStart(const QString& button, std::function<void()> run);
     void onEnd(const QString& button);

@@ -52,3 +52,10 @@ struct Control {
 };
 
 using Layout = std::span<const Control>;
+
+// An option whose Click handler writes one number into one parameter box and does nothing else.
+struct OptionValue {
+    const char* option;
+    const char* box;
+    double value;
+};

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "answers.h"
 #include "golden.h"
 #include "glassecho_rozptyl.h"
 
@@ -12,22 +13,13 @@ constexpr QRgb kGrey = 0xFFC0C0C0, kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue
 
 struct Glassecho : ::testing::Test {
     glassecho::Rozptyl f;
-    int questions = 0;
-    int answer = Form::vbNo;
-    Form::Asker saved = Form::asker;
+    ScriptedAnswers answers{"glassecho", "Vyčistit graf pravděpodobnosti pro novou animaci?", Form::vbNo};
     void SetUp() override
     {
-        Form::asker = [this](QWidget*, const QString& title, const QString& text) {
-            ++questions;
-            EXPECT_EQ(title, "glassecho");
-            EXPECT_EQ(text, "Vyčistit graf pravděpodobnosti pro novou animaci?");
-            return answer;
-        };
         f.pacing().setFree(true);
         f.showOnScreen();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     }
-    void TearDown() override { Form::asker = saved; }
     void start() { QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton); }
     QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
 
@@ -88,9 +80,9 @@ TEST_F(Glassecho, EachColourReflectsAsThePathLengthsSay)
         EXPECT_NEAR(rightmost(l.colour), pixels(9000 + l.largest), 1) << l.option;
         EXPECT_NEAR(endOfCurve(l.colour), pixels(9000 + l.end), 1) << l.option;
     }
-    EXPECT_EQ(questions, 2) << "the first run asks nothing";
+    EXPECT_EQ(answers.asked, 2) << "the first run asks nothing";
     EXPECT_NEAR(rightmost(kRed), pixels(9000 + 2569), 1) << "Ne leaves the earlier curves";
-    answer = Form::vbYes;
+    answers.answer = Form::vbYes;
     start();
     EXPECT_EQ(rightmost(kGreen), 0) << "Ano erases the earlier graphs";
     EXPECT_EQ(rightmost(kRed), 0);

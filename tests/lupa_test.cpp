@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fokus_lupy.h"
+#include "answers.h"
 #include "golden.h"
 
 namespace {
@@ -15,22 +16,13 @@ constexpr QRgb kGrey = 0xFFC0C0C0, kRed = 0xFFFF0000, kBlue = 0xFF0000FF, kBlack
 
 struct Lupa : ::testing::Test {
     FokusLupy f;
-    int questions = 0;
-    int answer = Form::vbNo;
-    Form::Asker saved = Form::asker;
+    ScriptedAnswers answers{"Fokus lupy", "Vyčistit graf pravděpodobnosti pro novou animaci?", Form::vbNo};
     void SetUp() override
     {
-        Form::asker = [this](QWidget*, const QString& title, const QString& text) {
-            ++questions;
-            EXPECT_EQ(title, "Fokus lupy");
-            EXPECT_EQ(text, "Vyčistit graf pravděpodobnosti pro novou animaci?");
-            return answer;
-        };
         f.pacing().setFree(true);
         f.showOnScreen();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     }
-    void TearDown() override { Form::asker = saved; }
     void start() { QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton); }
     QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
 
@@ -111,15 +103,15 @@ TEST_F(Lupa, TheLargestMarkStandsAtTheFocusOfTheColour)
     start();
     EXPECT_EQ(highestMarks(kBlue), std::vector<int>{150 + 7 * 52});  // xd = 514
     EXPECT_NEAR(topOfMark(514, kBlue), 56, 2);
-    EXPECT_EQ(questions, 0) << "the first run asks nothing";
+    EXPECT_EQ(answers.asked, 0) << "the first run asks nothing";
 
     f.select("opČervený");
     start();  // answered "Ne": the blue graph stays
-    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(answers.asked, 1);
     EXPECT_EQ(highestMarks(kRed), std::vector<int>{150 + 7 * 67}) << "dispersion moves red's focus to xd = 619";
     EXPECT_EQ(highestMarks(kBlue), std::vector<int>{514}) << "the earlier graph stays";
 
-    answer = Form::vbYes;
+    answers.answer = Form::vbYes;
     QTest::mouseClick(f.control("chDisperze"), Qt::LeftButton);
     start();
     const auto red = highestMarks(kRed);
@@ -143,7 +135,7 @@ TEST_F(Lupa, TheApertureAndTheHalfLensSetTheRays)
         start();
         EXPECT_EQ(rays(), c.rays) << c.aperture << " " << c.half;
     }
-    EXPECT_EQ(questions, 0) << "a stripes run never asks";
+    EXPECT_EQ(answers.asked, 0) << "a stripes run never asks";
     // with the lower half covered the lower blade reaches up to the axis
     EXPECT_EQ(at(50, 300), kBlack);
     EXPECT_EQ(at(70, 300), 0xFFC0FFC0) << "no ray below the axis: the glass shows light green";
@@ -163,7 +155,7 @@ TEST_F(Lupa, NeClearsOnlyTheSumDiagramAndStripesClearAlmostEverything)
     EXPECT_EQ(at(240, 500), kRed) << "left of x = 250";
     f.select("opPruhy");
     start();
-    EXPECT_EQ(questions, 1) << "asked once, by the second run";
+    EXPECT_EQ(answers.asked, 1) << "asked once, by the second run";
     EXPECT_EQ(at(790, 575), kGrey) << "stripes clear rows 580 up to 26";
     EXPECT_EQ(at(240, 500), kGrey);
     EXPECT_EQ(at(5, 400), kRed) << "from x = 10";

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <vector>
 
+#include "answers.h"
 #include "golden.h"
 #include "parabola_qed.h"
 
@@ -18,22 +19,13 @@ constexpr QRgb kGrey = 0xFFC0C0C0, kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue
 
 struct Parabola : ::testing::Test {
     ParabolaQED f;
-    int questions = 0;
-    int answer = Form::vbYes;
-    Form::Asker saved = Form::asker;
+    ScriptedAnswers answers{"Parabola", "Vyčistit celou obrazovku (Ano),Vymaže jen Cornuovy spirály  (Ne)?", Form::vbYes};
     void SetUp() override
     {
-        Form::asker = [this](QWidget*, const QString& title, const QString& text) {
-            ++questions;
-            EXPECT_EQ(title, "Parabola");
-            EXPECT_EQ(text, "Vyčistit celou obrazovku (Ano),Vymaže jen Cornuovy spirály  (Ne)?");
-            return answer;
-        };
         f.pacing().setFree(true);
         f.showOnScreen();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     }
-    void TearDown() override { Form::asker = saved; }
     void start() { QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton); }
     QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
     QRgb atTwips(double x, double y) const { return at(int(std::floor(x / 15 + 0.5)), int(std::floor(y / 15 + 0.5))); }
@@ -118,7 +110,7 @@ TEST_F(Parabola, LoadAndHandlersWriteTheirValues)
 TEST_F(Parabola, TheSceneHasTheMirrorRaysAndAxis)
 {
     start();
-    EXPECT_EQ(questions, 0) << "the first run asks nothing";
+    EXPECT_EQ(answers.asked, 0) << "the first run asks nothing";
     EXPECT_EQ(f.text("nPrvní"), "1");
     // the outermost mirror dots at x = 2500 + 0.00005 * 3050^2 = 2965.1
     EXPECT_EQ(atTwips(2965.1, 7500), kBlack);
@@ -139,14 +131,14 @@ TEST_F(Parabola, TheSceneHasTheMirrorRaysAndAxis)
 TEST_F(Parabola, TheTallestBarStandsNearTheFocusForEachFrequency)
 {
     // f = 0.04, 0.02, 0.01 drawn over each other, answering "Ne" from the second run on
-    answer = Form::vbNo;
+    answers.answer = Form::vbNo;
     f.select("opKmitVyš");
     start();
     f.select("opStřední");
     start();
     f.select("opNízký");
     start();
-    EXPECT_EQ(questions, 2);
+    EXPECT_EQ(answers.asked, 2);
     const auto blue = tallest(kBlue), green = tallest(kGreen), red = tallest(kRed);
     EXPECT_TRUE(among(column(7360), blue.first));
     EXPECT_TRUE(among(column(7360 + 20), green.first));
@@ -167,7 +159,7 @@ TEST_F(Parabola, TheFocusMovesWithK)
         double j;
     } mirrors[] = {{"opOhniskoStřední", 5980}, {"opOhniskoBlízké", 4900}, {"opK0002", 3700}};
     for (const auto& m : mirrors) {
-        answer = Form::vbYes;
+        answers.answer = Form::vbYes;
         f.select(m.option);
         start();
         const auto green = tallest(kGreen);
@@ -183,19 +175,19 @@ TEST_F(Parabola, AnoErasesTheWholePictureAndNeOnlyTheLowerHalf)
     ASSERT_EQ(upperRay, kBlack);
     ASSERT_EQ(bar, kGreen);
     f.surface().Line(700, 8000, 900, 8000, colours::red);  // below the mirror, left of x = 2000
-    answer = Form::vbNo;
+    answers.answer = Form::vbNo;
     f.select("opK0002");  // a mirror elsewhere: what stays is the earlier run's
     f.select("opKmitVyš");
     start();
-    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(answers.asked, 1);
     EXPECT_EQ(at(column(7380), 290), kGreen) << "earlier bars stay";
     EXPECT_EQ(atTwips(2965.1, 1500), kBlack) << "the upper mirror stays";
     EXPECT_EQ(atTwips(2965.1, 7400), kGrey) << "the lower mirror of the earlier K is erased";
     EXPECT_EQ(atTwips(800, 8000), kRed) << "nothing left of x = 2000 is erased";
-    answer = Form::vbYes;
+    answers.answer = Form::vbYes;
     f.select("opOhniskoBlízké");
     start();
-    EXPECT_EQ(questions, 2);
+    EXPECT_EQ(answers.asked, 2);
     EXPECT_EQ(at(column(7380), 290), kGrey) << "Ano erases the bars too";
     EXPECT_EQ(atTwips(2965.1, 1500), kGrey);
 }

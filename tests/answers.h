@@ -1,0 +1,27 @@
+#pragma once
+// Answers a window's yes/no question in a test: counts the questions, checks their
+// title and text, and gives the answer set; the usual asker comes back afterwards.
+#include <gtest/gtest.h>
+
+#include "form.h"
+
+struct ScriptedAnswers {
+    const QString title, question;
+    int asked = 0;
+    int answer = Form::vbNo;
+    const Form::Asker saved = Form::asker;
+
+    ScriptedAnswers(const QString& expectedTitle, const QString& expectedQuestion, int firstAnswer)
+        : title(expectedTitle), question(expectedQuestion), answer(firstAnswer)
+    {
+        Form::asker = [this](QWidget*, const QString& gotTitle, const QString& gotQuestion) {
+            ++asked;
+            EXPECT_EQ(gotTitle, title);
+            EXPECT_EQ(gotQuestion, question);
+            return answer;
+        };
+    }
+    ~ScriptedAnswers() { Form::asker = saved; }
+    ScriptedAnswers(const ScriptedAnswers&) = delete;
+    ScriptedAnswers& operator=(const ScriptedAnswers&) = delete;
+};
