@@ -149,9 +149,9 @@ TEST(Pacing, AWaitLastsAQuarterMicrosecondPerDecrementAndKeepsThePictureShown)
     p.wait(2000000);  // 0.5 s
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_GE(seconds, 0.5);
-    EXPECT_LT(seconds, 0.6);
+    EXPECT_LT(seconds, 0.75) << "a loaded machine may add a little, never a multiple";
     EXPECT_GE(shown, 20) << "about every 16 ms";
-    EXPECT_LT(std::chrono::duration<double>(p.longestGap()).count(), 0.05);
+    EXPECT_LT(std::chrono::duration<double>(p.longestGap()).count(), 0.1);
 
     const auto shortStart = std::chrono::steady_clock::now();
     for (int i = 0; i < 1000; ++i)
@@ -159,7 +159,7 @@ TEST(Pacing, AWaitLastsAQuarterMicrosecondPerDecrementAndKeepsThePictureShown)
     const double shortSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - shortStart).count();
     EXPECT_GE(shortSeconds, 0.1);
-    EXPECT_LT(shortSeconds, 0.16);
+    EXPECT_LT(shortSeconds, 0.25);
 }
 
 // ---------------------------------------------------------------- the window machinery
