@@ -10,6 +10,13 @@
 #include <memory>
 
 #include "form1.h"
+#include "animace.h"
+#include "glassecho_rozptyl.h"
+#include "rozptyl.h"
+#include "fokus_lupy.h"
+#include "frm_interference.h"
+#include "parabola_qed.h"
+#include "op_sestava.h"
 
 namespace {
 using Seconds = std::chrono::duration<double>;
@@ -34,8 +41,23 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setUpApplication();
+    // Runs after the first may ask whether to clear the picture: clear it.
+    Form::asker = [](QWidget*, const QString&, const QString&) { return Form::vbYes; };
     const Program programs[] = {
         {"vidivizur", "ComSinusovka", [] { return std::make_unique<Form1>(); }},
+        // fringeworks: 50 photons a point (26,000 shots), 500 (260,000) and 500 drawn three times (780,000)
+        {"fringeworks", "cmdStart", [] { return std::make_unique<Animace>(); }},
+        {"fringew N500", "cmdStart", [] { auto f = std::make_unique<Animace>(); f->select("opfot500"); return f; }},
+        {"fringew N500S3", "cmdStart",
+         [] { auto f = std::make_unique<Animace>(); f->select("opfot500"); f->select("opPomalá"); return f; }},
+        {"interference", "cmdStart", [] { return std::make_unique<frmInterference>(); }},
+        {"parabola", "cmdStart", [] { return std::make_unique<ParabolaQED>(); }},
+        {"lupa", "cmdStart", [] { return std::make_unique<FokusLupy>(); }},
+        {"pathways", "cmdStart", [] { return std::make_unique<pathways::Rozptyl>(); }},
+        {"glassecho", "cmdStart", [] { return std::make_unique<glassecho::Rozptyl>(); }},
+        // rozavezavu: the reconstruction, its heaviest action (221 x 751 plate steps and hologram bars)
+        {"rozavezavu", "cmdStart",
+         [] { auto f = std::make_unique<opSestava>(); f->select("opRekonstrukce"); return f; }},
     };
     std::printf("%-14s %12s %12s %8s %14s %14s\n", "program", "drawing s", "no drawing s", "ratio",
                 "paced run s", "longest gap ms");

@@ -2,7 +2,8 @@
 # Installs what the suite needs to build, run and test (Debian 12, as root).
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
-          fonts-liberation2 xvfb xdotool x11-utils x11-apps imagemagick)
+          fonts-liberation2 xvfb xdotool x11-utils x11-apps imagemagick
+          appstream desktop-file-utils dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
 #include <QStyleFactory>
 #include <cmath>
 
@@ -36,6 +37,45 @@ Qt::Alignment alignment(Align a)
         break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// An option or check box whose caption is wider than the room beside its indicator:
+// as the designed controls do, the caption breaks between words onto the lines the
+// control's height gives, a pixel smaller where the stand-in font is still too wide.
+// The button keeps its caption (and takes every click); a label shows it.
+void fitCaption(QAbstractButton* button)
+{
+    QStyle* style = button->style();
+    const bool radio = qobject_cast<QRadioButton*>(button);
+    const int indent =
+        style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, button) +
+        style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr,
+                           button);
+    const QRect room(0, 0, button->width() - indent, button->height());
+    if (room.width() <= 0 || QFontMetrics(button->font()).horizontalAdvance(button->text()) <= room.width())
+        return;
+    const QPalette own = button->palette();
+    QPalette silent = own;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (auto role : {QPalette::ButtonText, QPalette::WindowText})
+            silent.setColor(group, role, Qt::transparent);
+    button->setPalette(silent);
+    auto* label = new QLabel(button->text(), button);
+    label->setObjectName(button->objectName() + QStringLiteral("_caption"));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setPalette(own);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setGeometry(room.translated(indent, 0));
+    QFont font = button->font();
+    while (font.pixelSize() > 8) {
+        const QRect needed = QFontMetrics(font).boundingRect(room, Qt::TextWordWrap, button->text());
+        if (needed.width() <= room.width() && needed.height() <= room.height())
+            break;
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    label->setFont(font);
 }
 
 void paint(QWidget* w, Colour back, Colour fore)
@@ -164,6 +204,10 @@ QWidget* Form::create(const Control& c)
     w->setGeometry(twipsToPixels(c.at.left), twipsToPixels(c.at.top), twipsToPixels(c.at.width),
                    twipsToPixels(c.at.height));
     paint(w, c.back, c.fore);
+    if (w->objectName().isEmpty())
+        w->setObjectName(QString::fromUtf8(c.name));
+    if (c.kind == Kind::OptionButton || c.kind == Kind::CheckBox)
+        fitCaption(static_cast<QAbstractButton*>(w));
     const bool shown = c.visible && c.kind != Kind::ParameterBox;
     w->setVisible(shown);
     if (!shown)

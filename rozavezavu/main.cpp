@@ -1,0 +1,3 @@
+#include "op_sestava.h"
+
+int main(int argc, char** argv) { return runProgram<opSestava>(argc, argv); }

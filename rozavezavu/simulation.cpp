@@ -1,0 +1,241 @@
+// The run of Start: the scene (screen with its window, hologram plate, detector line,
+// object and light routes) and, for every action but the frame, the detector sweep:
+// for each detector point the arrows of the routes through the window are added over
+// the plate, the hologram is drawn as bars on the plate and the light that reaches
+// the detector as bars beside the detector line. Everything is in twips.
+#include <cmath>
+
+#include "numbers.h"
+#include "op_sestava.h"
+
+namespace {
+// Geometry (twips).
+constexpr double xPlate = 5000;  // the screen, its window and the hologram plate
+constexpr double windowTop = 4000;
+constexpr double windowHeight = 3000;
+constexpr double windowBottom = windowTop + windowHeight;
+constexpr double detectorTop = 2500;
+constexpr double detectorBottom = 8000;
+constexpr double arrowLength = 50;
+constexpr int plateStep = 4;  // 751 plate points
+constexpr int detectorStep = 25;  // 221 detector points
+constexpr int singlePass = 10000;  // the hologram alone: one pass at the top of the detector
+
+// The reference light falls on the plate at an angle whose sine and cosine are taken
+// of the number 40 (radians).
+const double sin40 = std::sin(40.0);
+const double cos40 = std::cos(40.0);
+
+constexpr Colour sceneFill = RGB(64, 64, 64);
+
+enum Action { Frame, Hologram, Window, Reconstruction, NoHologram };
+
+Action actionOf(const QString& state)
+{
+    if (state == QStringLiteral("Hologr"))
+        return Hologram;
+    if (state == QStringLiteral("Pravpod"))
+        return Window;
+    if (state == QStringLiteral("Rekonstr"))
+        return Reconstruction;
+    if (state == QStringLiteral("Bezholo"))
+        return NoHologram;
+    return Frame;
+}
+
+// The three frequencies and their colours, matched by the text of the parameter box.
+constexpr double frequencies[3] = {0.04, 0.03, 0.02};
+constexpr Colour frequencyColours[3] = {RGB(0, 0, 255), RGB(0, 255, 0), RGB(255, 0, 0)};
+
+int frequencyIndex(const QString& text)
+{
+    for (int i = 0; i < 3; ++i)
+        if (text == numberToText(frequencies[i]))
+            return i;
+    return -1;
+}
+
+// 0 for the near detector (7000), 1 for the far one (8500).
+int distanceIndex(double xd) { return xd == 7000 ? 0 : xd == 8500 ? 1 : -1; }
+
+// Scale of the reconstruction bars by recording frequency, detector distance.
+constexpr double tableKA[3][2] = {{0.8, 1}, {0.6, 1}, {1, 1}};
+// ... and by recording frequency, reconstruction frequency, detector distance.
+constexpr double tableKB[3][3][2] = {
+    {{1, 1}, {0.8, 1}, {1.5, 1}},
+    {{1, 1}, {1, 1}, {1.8, 1}},
+    {{0.18, 0.7}, {0.5, 0.9}, {0.7, 1}},
+};
+// Scale of the window's interference bars by reconstruction frequency, distance.
+constexpr double tableKP[3][2] = {{1.9, 1}, {1.3, 1}, {0.6, 1}};
+// Scale of the reconstruction bars by reconstruction frequency.
+constexpr double tableCg[3] = {1.4, 1.7, 0.65};
+// Scale of the bars of the empty window by recording frequency, distance.
+constexpr double tableKZ[3][2] = {{0.05, 0.2}, {0.05, 0.2}, {0.05, 0.15}};
+
+struct Sum {
+    double x = 0, y = 0;
+    void add(double length, double angle)
+    {
+        x += length * std::cos(angle);
+        y += length * std::sin(angle);
+    }
+    double squared() const { return x * x + y * y; }
+};
+
+// The values of one run that the sweep uses.
+struct Run {
+    Action action;
+    double f, g;  // recording and reconstruction frequency
+    double X, Y, xd;  // object and detector column
+    Colour recording, reconstruction;
+    double KA, KB;  // scale of the reconstruction bars
+    double KP, cg, KZ;  // display factors of the detector bars
+
+    // The path difference of the oblique reference light along the plate.
+    static double reference(double y) { return sin40 * (windowBottom - y); }
+    double object(double y) const { return std::hypot(xPlate - X, Y - y); }
+    double detector(double y, double yd) const { return std::hypot(xd - xPlate, y - yd); }
+};
+
+// For every detector point the arrows of the routes through the window are added over
+// the 751 plate points; "Hologr" makes a single pass and draws only the hologram.
+void sweep(Form& form, const Run& r)
+{
+    DrawingSurface& s = form.surface();
+    Pacing& pacing = form.pacing();
+    const int step = r.action == Hologram ? singlePass : detectorStep;
+    for (int yd = int(detectorTop); yd <= detectorBottom; yd += step) {
+        Sum S, D;
+        for (int y = int(windowTop); y <= windowBottom; y += plateStep) {
+            if (r.action != Window)
+                S = {};
+            const double pr = Run::reference(y);
+            switch (r.action) {
+            case Hologram: {
+                pacing.wait(form.number("nSpomal"));
+                S.add(arrowLength, r.f * pr);
+                S.add(arrowLength, r.f * r.object(y));
+                const double I = S.squared();
+                s.Line(xPlate, y, float(xPlate + 0.05 * I), y, r.recording);
+                break;
+            }
+            case Window:
+                S.add(arrowLength, r.f * pr);
+                S.add(arrowLength, r.f * r.object(y));
+                S.add(arrowLength, r.f * r.detector(y, yd));
+                pacing.wait(form.number("nSpomalDetek"));
+                break;
+            case Reconstruction: {
+                S.add(arrowLength, r.f * pr);
+                S.add(arrowLength, r.f * r.object(y));
+                const double I = S.squared();
+                s.Line(xPlate, y, float(xPlate + 0.05 * I), y, r.recording);  // the hologram again
+                pacing.wait(form.number("nSpomalDetek"));
+                D.add(arrowLength, r.g * pr);  // the reconstruction light at the plate
+                const double T = 0.000055 * I;  // what the plate lets through, at most 0.55
+                D.add(arrowLength * T, r.g * r.detector(y, yd));
+                break;
+            }
+            case NoHologram:
+                D.add(arrowLength, r.g * (pr + r.detector(y, yd)));  // one arrow for the whole route
+                break;
+            case Frame:
+                break;
+            }
+        }
+        // The detector display: through the window to the right, given back to the left.
+        double L = 0;
+        switch (r.action) {
+        case Window:
+            L = S.squared() * 0.000015 * r.KP;
+            s.DrawWidth = 2;
+            s.Line(r.xd, yd, float(r.xd + L), yd, r.recording);
+            s.DrawWidth = 1;
+            break;
+        case Reconstruction:
+            L = D.squared() * 0.0002 * r.KB * r.KA * r.cg;
+            s.DrawWidth = 2;
+            s.Line(r.xd, yd, float(r.xd - L), yd, r.reconstruction);
+            s.DrawWidth = 1;
+            break;
+        case NoHologram:
+            L = D.squared() * 0.00006 * r.KZ;
+            s.DrawWidth = 2;
+            s.Line(r.xd, yd, float(r.xd - L), yd, r.recording);
+            s.DrawWidth = 1;
+            break;
+        case Frame:
+        case Hologram:
+            break;
+        }
+    }
+}
+}  // namespace
+
+void opSestava::cmdStart_Click()
+{
+    DrawingSurface& s = surface();
+    // 1-2. Twips; the geometry of this run, kept for the handlers' erasing.
+    s.ScaleMode = DrawingSurface::Twips;
+    xp_ = xPlate;
+    xd_ = number("nDistanceDetek");
+    Run r{};
+    r.action = actionOf(text("nStav"));
+    r.f = number("nKmit");
+    r.g = number("nKmitRef");
+    r.X = number("nXPolohaObjektu");
+    r.Y = number("nYPolohaObjektu");
+    r.xd = xd_;
+
+    // 3. Colours from the frequencies; the scale factors of the bars.
+    const int fi = frequencyIndex(text("nKmit")), gi = frequencyIndex(text("nKmitRef"));
+    const int di = distanceIndex(xd_);
+    r.recording = fi >= 0 ? frequencyColours[fi] : colours::black;
+    r.reconstruction = gi >= 0 ? frequencyColours[gi] : colours::black;
+    r.KA = (fi >= 0 && di >= 0) ? tableKA[fi][di] : 1;
+    r.KB = (fi >= 0 && gi >= 0 && di >= 0) ? tableKB[fi][gi][di] : 1;
+    r.KP = (gi >= 0 && di >= 0) ? tableKP[gi][di] : 1;
+    r.cg = gi >= 0 ? tableCg[gi] : 1;
+    r.KZ = (fi >= 0 && di >= 0) ? tableKZ[fi][di] : 1;
+
+    // 4. The screen with its window, the plate in the window, the detector.
+    s.DrawWidth = 5;
+    s.Line(xp_, windowTop - 1000, xp_, windowTop);
+    s.Line(xp_, windowBottom, xp_, windowBottom + 1000);
+    s.DrawWidth = 1;
+    s.Line(xp_, windowTop, xp_, windowBottom);
+    s.Line(xd_, detectorTop, xd_, detectorBottom);
+
+    // 5. The object and its light, or the virtual image.
+    if (r.action == Frame || r.action == Window || r.action == Hologram) {
+        s.FillColor = sceneFill;
+        s.FillStyle = DrawingSurface::FillSolid;
+        s.Circle(r.X, r.Y, 80);
+        for (double y = windowTop; y <= windowBottom; y += 200)  // the scattered routes
+            s.Line(r.X, r.Y, xp_, y, r.reconstruction);
+        s.DrawWidth = 2;
+        s.Line(r.X, r.Y, r.X + 200, windowBottom - 2000, r.reconstruction);  // the illuminating route
+        s.DrawWidth = 1;
+    } else if (r.action == Reconstruction) {
+        s.FillColor = r.reconstruction;
+        s.FillStyle = DrawingSurface::FillDiagonalCross;
+        if (gi >= 0)
+            s.Circle(r.X, r.Y, 80, r.reconstruction);
+    }
+
+    // 6. The reference light: 15 parallel routes from the lower left onto the plate.
+    for (double i = 3; i <= windowHeight; i += 200) {
+        const double t = windowHeight + 250 - i;
+        s.Line(xp_, windowTop + i, xp_ - 0.8 * sin40 * t, windowBottom + 250 - 0.5 * cos40 * t, r.reconstruction);
+    }
+
+    // 7-8. The frame ends here; every other action sweeps the detector.
+    if (r.action == Frame)
+        return;
+    sweep(*this, r);
+
+    // 9. The detector, thick; the pen stays 2.
+    s.DrawWidth = 2;
+    s.Line(xd_, detectorTop - 200, xd_, detectorBottom + 200);
+}
