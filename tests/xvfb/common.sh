@@ -1,8 +1,7 @@
 # Shared by the real-window tests: an Xvfb display of their own, and clean-up.
-# usage: source common.sh DISPLAY_NUMBER
+# usage: source common.sh [DISPLAY_NUMBER]; the X server picks a free display itself
+# (the number is only a hint to read logs by) and says when it is ready.
 set -u
-display_number=$1
-export DISPLAY=":$display_number"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 work=$(mktemp -d)
@@ -14,14 +13,16 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-rm -f "/tmp/.X${display_number}-lock" "/tmp/.X11-unix/X${display_number}" 2>/dev/null
-Xvfb "$DISPLAY" -screen 0 "${SCREEN:-800x600}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${SCREEN:-800x600}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do
-  xdpyinfo >/dev/null 2>&1 && break
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.1
+for _ in $(seq 300); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
 done
+if [ ! -s "$work/display" ]; then
+  echo "FAIL: the X server did not start"; cat "$work/xvfb.log"; exit 1
+fi
+export DISPLAY=":$(head -n1 "$work/display")"
 
 fail() { echo "FAIL: $*"; [ -f "$work/out" ] && cat "$work/out"; exit 1; }
 
