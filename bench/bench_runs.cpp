@@ -1,9 +1,11 @@
 // Each program's run at full speed: with the pacing at no cost, once drawing and
 // once on a surface that draws nothing (the arithmetic alone), and their ratio;
 // then a run paced as a user gets it at the default speed, with the longest time
-// the window went without being shown.
+// the window went without being shown. With --slowest: each program's run at its
+// slowest setting instead.
 #include <QApplication>
 #include <QPushButton>
+#include <QScrollBar>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -59,6 +61,21 @@ int main(int argc, char** argv)
         {"rozavezavu", "cmdStart",
          [] { auto f = std::make_unique<opSestava>(); f->select("opRekonstrukce"); return f; }},
     };
+    // --slowest: one run of each program with its speed scroll bars at their slowest end.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--slowest"))) {
+        std::printf("%-14s %14s %14s\n", "program", "slowest run s", "longest gap ms");
+        for (const Program& p : programs) {
+            auto form = p.make();
+            form->showOnScreen();
+            for (const char* name : {"HScroll1", "HScroll2"})
+                if (auto* bar = form->control<QScrollBar>(name))
+                    bar->setValue(bar->maximum());
+            const double slowest = timedRun(*form, p.start);
+            std::printf("%-14s %14.1f %14.1f\n", p.name, slowest, Seconds(form->pacing().longestGap()).count() * 1000);
+            std::fflush(stdout);
+        }
+        return 0;
+    }
     std::printf("%-14s %12s %12s %8s %14s %14s\n", "program", "drawing s", "no drawing s", "ratio",
                 "paced run s", "longest gap ms");
     for (const Program& p : programs) {
