@@ -22,9 +22,8 @@ constexpr double pointRadius = 3;
 constexpr double xGraph = 600, yGraphTop = 100, yGraphBottom = 500;
 constexpr double probabilityScale = 0.01;  // a bar is 0.01 x |sum|^2: 0 to 100 pixels
 constexpr double decrementsPerSpeed = 30000;
-// The eraser reaches up to row 15: the arrows of the highest marked point (y = 120)
-// can stretch 100 pixels upwards, and a run must not leave their tips behind.
-constexpr int yEraseFrom = 15, yEraseTo = 580;
+// Every run clears this band; what an earlier run drew above it stays.
+constexpr int yEraseFrom = 50, yEraseTo = 580;
 constexpr double xEraseFrom = 5, xEraseTo = 800;
 
 constexpr Colour lightCyan = RGB(192, 255, 255);  // the routes
