@@ -16,6 +16,7 @@
 
 #include "animace.h"
 #include "golden.h"
+#include "shown_window.h"
 #include "rnd.h"
 
 namespace {
@@ -24,18 +25,12 @@ constexpr QRgb kBlack = 0xFF000000, kWhite = 0xFFFFFFFF, kGrey = 0xFFC0C0C0, kGr
 const char* const kRunCaptions[] = {"nZdroj", "nClona", "nDetektor", "nSoučet", "nPravděpodobnost"};
 constexpr double kPhaseStep = 0.0157041 * 1.1;
 
-struct Fringeworks : ::testing::Test {
-    Animace f;
+struct Fringeworks : ShownWindow<Animace> {
     void SetUp() override
     {
         resetRnd();
-        f.showOnScreen();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+        ShownWindow::SetUp();
     }
-    bool shown(const char* name) const { return !f.control(name)->isHidden(); }
-    void start() { QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton); }
-    QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
-    QImage drawingArea() const { return f.surface().image().copy(0, 0, 800, 581); }
 
     // The black pixels right of the bars' 2-pixel axis (x = 550, 551) on a pixel row.
     // A bar drawn at yd with pen 2 covers the rows yd and yd + 1, a bar of length P the

@@ -6,22 +6,14 @@
 
 #include "answers.h"
 #include "golden.h"
+#include "shown_window.h"
 #include "glassecho_rozptyl.h"
 
 namespace {
 constexpr QRgb kGrey = 0xFFC0C0C0, kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
 
-struct Glassecho : ::testing::Test {
-    glassecho::Rozptyl f;
+struct Glassecho : ShownWindow<glassecho::Rozptyl> {
     ScriptedAnswers answers{"glassecho", "Vyčistit graf pravděpodobnosti pro novou animaci?", Form::vbNo};
-    void SetUp() override
-    {
-        f.pacing().setFree(true);
-        f.showOnScreen();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    }
-    void start() { QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton); }
-    QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
 
     // The graph's largest probability and its end, in twips right of the thickness axis
     // (to the pixel: 15 twips), read off the curve of a colour.

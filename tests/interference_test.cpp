@@ -14,6 +14,7 @@
 
 #include "frm_interference.h"
 #include "golden.h"
+#include "shown_window.h"
 
 namespace {
 constexpr QRgb kBlack = 0xFF000000, kWhite = 0xFFFFFFFF, kGrey = 0xFFC0C0C0, kGreen = 0xFF00FF00,
@@ -39,19 +40,8 @@ std::vector<Setting> allSettings()
     return all;
 }
 
-struct Interference : ::testing::Test {
-    frmInterference f;
-    void SetUp() override
-    {
-        f.pacing().setFree(true);
-        f.showOnScreen();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    }
-    bool shown(const char* name) const { return !f.control(name)->isHidden(); }
-    void start() { QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton); }
+struct Interference : ShownWindow<frmInterference> {
     void choose(const Setting& s) { f.select(s.spacing), f.select(s.distance), f.select(s.frequency); }
-    QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
-    QImage drawingArea() const { return f.surface().image().copy(0, 0, 800, 581); }
 
     // How far the black bar of the graph reaches right of its 2-pixel axis (x = 600, 601)
     // on one pixel row. A bar drawn at y with pen 2 covers rows y and y + 1, so a row shows

@@ -10,21 +10,13 @@
 #include "fokus_lupy.h"
 #include "answers.h"
 #include "golden.h"
+#include "shown_window.h"
 
 namespace {
 constexpr QRgb kGrey = 0xFFC0C0C0, kRed = 0xFFFF0000, kBlue = 0xFF0000FF, kBlack = 0xFF000000;
 
-struct Lupa : ::testing::Test {
-    FokusLupy f;
+struct Lupa : ShownWindow<FokusLupy> {
     ScriptedAnswers answers{"Fokus lupy", "Vyčistit graf pravděpodobnosti pro novou animaci?", Form::vbNo};
-    void SetUp() override
-    {
-        f.pacing().setFree(true);
-        f.showOnScreen();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    }
-    void start() { QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton); }
-    QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
 
     // The detector positions xd = 150 + 7k whose marks of a colour reach highest (neighbours may
     // reach the same pixel row); a dot of radius 1 drawn with pen 2 tops out in columns xd and xd + 1.

@@ -11,23 +11,15 @@
 
 #include "answers.h"
 #include "golden.h"
+#include "shown_window.h"
 #include "parabola_qed.h"
 
 namespace {
 constexpr QRgb kGrey = 0xFFC0C0C0, kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF,
                kBlack = 0xFF000000;
 
-struct Parabola : ::testing::Test {
-    ParabolaQED f;
+struct Parabola : ShownWindow<ParabolaQED> {
     ScriptedAnswers answers{"Parabola", "Vyčistit celou obrazovku (Ano),Vymaže jen Cornuovy spirály  (Ne)?", Form::vbYes};
-    void SetUp() override
-    {
-        f.pacing().setFree(true);
-        f.showOnScreen();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    }
-    void start() { QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton); }
-    QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
     QRgb atTwips(double x, double y) const { return at(int(std::floor(x / 15 + 0.5)), int(std::floor(y / 15 + 0.5))); }
 
     // The top of the bar in a pixel column (its height in pixels above the axis row 300), 0 if none.

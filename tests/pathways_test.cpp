@@ -7,6 +7,7 @@
 #include <set>
 
 #include "golden.h"
+#include "shown_window.h"
 #include "rnd.h"
 #include "rozptyl.h"
 
@@ -14,17 +15,12 @@ namespace {
 constexpr QRgb kGrey = 0xFFC0C0C0, kDark = 0xFF404040, kGreen = 0xFF00FF00, kWhite = 0xFFFFFFFF;
 const double ys = 581 / 2.9;
 
-struct Pathways : ::testing::Test {
-    pathways::Rozptyl f;
+struct Pathways : ShownWindow<pathways::Rozptyl> {
     void SetUp() override
     {
         resetRnd();
-        f.pacing().setFree(true);
-        f.showOnScreen();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+        ShownWindow::SetUp();
     }
-    void start() { QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton); }
-    QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
     // Rows in which the routes (between source and detector) have dark pixels.
     std::set<int> routeRows() const
     {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "golden.h"
+#include "shown_window.h"
 #include "op_sestava.h"
 
 namespace {
@@ -23,29 +24,8 @@ constexpr QRgb kGrey = 0xFFC0C0C0, kBlack = 0xFF000000, kGreen = 0xFF00FF00, kRe
 // A twips position as the pixel it lands on.
 int px(double twips) { return int(std::floor(twips / 15 + 0.5)); }
 
-struct Rozavezavu : ::testing::Test {
-    opSestava f;
-    void SetUp() override
-    {
-        f.pacing().setFree(true);
-        f.showOnScreen();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    }
-    bool shown(const char* name) const { return !f.control(name)->isHidden(); }
-    QString caption(const char* name) const
-    {
-        QWidget* w = f.control(name);
-        if (auto* l = qobject_cast<QLabel*>(w))
-            return l->text();
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
-            return b->text();
-        if (auto* g = qobject_cast<QGroupBox*>(w))
-            return g->title();
-        return {};
-    }
-    void start() { QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton); }
+struct Rozavezavu : ShownWindow<opSestava> {
     void choose(const char* option) { QTest::mouseClick(f.control(option), Qt::LeftButton, {}, QPoint(6, 6)); }
-    QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
     // Red over the whole picture, to see what an eraser takes away.
     void paintRed()
     {

@@ -12,28 +12,10 @@
 
 #include "form1.h"
 #include "golden.h"
+#include "shown_window.h"
 
 namespace {
-struct Vidivizur : ::testing::Test {
-    Form1 f;
-    void SetUp() override
-    {
-        f.pacing().setFree(true);
-        f.showOnScreen();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    }
-    bool shown(const char* name) const { return !f.control(name)->isHidden(); }
-    QString caption(const char* name) const
-    {
-        QWidget* w = f.control(name);
-        if (auto* l = qobject_cast<QLabel*>(w))
-            return l->text();
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
-            return b->text();
-        if (auto* g = qobject_cast<QGroupBox*>(w))
-            return g->title();
-        return {};
-    }
+struct Vidivizur : ShownWindow<Form1> {
 };
 
 struct Expected {
@@ -176,9 +158,7 @@ constexpr QRgb kBlack = 0xFF000000, kWhite = 0xFFFFFFFF, kGrey = 0xFFC0C0C0;
 const double kFinalPhi = 400 * 3.14 / 180;
 
 struct Animation : Vidivizur {
-    void start() { QTest::mouseClick(f.control("ComSinusovka"), Qt::LeftButton); }
-    QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
-    QImage drawingArea() const { return f.surface().image().copy(0, 0, 800, 581); }
+    void start() { ShownWindow::start("ComSinusovka"); }
 };
 }  // namespace
 
