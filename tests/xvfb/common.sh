@@ -36,3 +36,18 @@ wait_for() {
 }
 
 click() { xdotool mousemove --sync "$1" "$2" click 1; }
+
+# open_window PROGRAM TITLE: starts the program, waits for its window and checks that
+# the window fills the screen at (0, 0); sets pid and wid.
+open_window() {
+  local title=$2
+  "$1" >"$work/out" 2>&1 &
+  pid=$!
+  pids+=("$pid")
+  wait_for 'xdotool search --onlyvisible --name "^$title" >"$work/wid"' 30 || fail "no window titled '$title...'"
+  wid=$(head -n1 "$work/wid")
+  local screen=${SCREEN:-800x600}
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  [ "$X" = 0 ] && [ "$Y" = 0 ] && [ "${WIDTH}x$HEIGHT" = "$screen" ] ||
+    fail "window at $X,$Y size ${WIDTH}x$HEIGHT, expected $screen at 0,0"
+}

@@ -5,14 +5,7 @@ program=$1
 export SCREEN=1600x1200
 source "$(dirname "$0")/common.sh" "${2:-90}"
 
-"$program" >"$work/out" 2>&1 &
-pid=$!
-pids+=("$pid")
-wait_for 'xdotool search --onlyvisible --name "^Vidivizur - " >"$work/wid"' 30 || fail "no window"
-wid=$(head -n1 "$work/wid")
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-[ "$X" = 0 ] && [ "$Y" = 0 ] && [ "$WIDTH" = 1600 ] && [ "$HEIGHT" = 1200 ] ||
-  fail "window at $X,$Y size ${WIDTH}x$HEIGHT, expected 1600x1200 at 0,0"
+open_window "$program" "Vidivizur - "
 click 1200 48            # Start, designed at (600, 24)
 sleep 2                  # the run takes a few hundredths of a second
 xwd -root -silent | convert xwd:- "$work/shot.png"

@@ -7,14 +7,7 @@ title=${3:-Vidivizur - }
 start_x=${4:-600}; start_y=${5:-24}
 end_x=${6:-688}; end_y=${7:-24}
 
-"$program" >"$work/out" 2>&1 &
-pid=$!
-pids+=("$pid")
-wait_for 'xdotool search --onlyvisible --name "^$title" >"$work/wid"' 30 || fail "no window titled '$title...'"
-wid=$(head -n1 "$work/wid")
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-[ "$X" = 0 ] && [ "$Y" = 0 ] && [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ] ||
-  fail "window at $X,$Y size ${WIDTH}x$HEIGHT, expected 800x600 at 0,0"
+open_window "$program" "$title"
 click "$start_x" "$start_y"
 sleep 0.5
 kill -0 "$pid" 2>/dev/null || fail "the program died after Start"
