@@ -60,9 +60,11 @@ const Control kLayout[] = {
      .frame = "frmDistanceDetekt"},
 
     // The two speed controls.
-    {.kind = Kind::HScrollBar, .name = "HScroll1", .at = {6600, 720, 1815, 255}, .min = 0, .max = 5000, .value = 0},
+    {.kind = Kind::HScrollBar, .name = "HScroll1", .text = "Rychlost animace hologramu", .at = {6600, 720, 1815, 255},
+     .min = 0, .max = 5000, .value = 0},
     {.kind = Kind::Label, .name = "nHlogrSpomal", .text = "Hologram", .at = {6840, 480, 1335, 165}},
-    {.kind = Kind::HScrollBar, .name = "HScroll2", .at = {8520, 720, 1935, 255}, .min = 1, .max = 1000, .value = 1},
+    {.kind = Kind::HScrollBar, .name = "HScroll2", .text = "Rychlost animace na detektoru", .at = {8520, 720, 1935, 255},
+     .min = 1, .max = 1000, .value = 1},
     {.kind = Kind::Label, .name = "Obrazec", .text = "Interf.obrazec", .at = {8760, 480, 1215, 165}},
 
     // Captions of the scene.

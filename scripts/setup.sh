@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
           fonts-liberation2 xvfb xdotool x11-utils x11-apps imagemagick
-          appstream desktop-file-utils dpkg-dev file)
+          appstream desktop-file-utils dpkg-dev file libxcb1-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -165,10 +165,14 @@ void DrawingSurface::markDirty(int x0, int y0, int x1, int y1)
     dirtyY1_ = std::max(dirtyY1_, y1);
 }
 
-void DrawingSurface::counted()
+void DrawingSurface::counted(double referencePixels)
 {
-    if (++operations_ % kProgressInterval == 0 && onProgress)
-        onProgress();
+    ++operations_;
+    if (!pacing)
+        return;
+    if (!(referencePixels >= 0))
+        referencePixels = 0;
+    pacing->drawn(std::min(referencePixels, kMostPixelsTouched));
 }
 
 void DrawingSurface::span(int y, int x0, int x1, std::uint32_t argb)
@@ -186,7 +190,9 @@ void DrawingSurface::span(int y, int x0, int x1, std::uint32_t argb)
 
 void DrawingSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
 {
-    counted();
+    // The pixels of the reference picture along the longer axis, times the pen width.
+    const double along = std::max(std::fabs(double(x2) - x1), std::fabs(double(y2) - y1)) * referencePixelsPerUnit();
+    counted((along + 1) * std::max<int>(1, DrawWidth));
     if (!rasterising_)
         return;
     const double k = pixelsPerUnit();
@@ -336,7 +342,11 @@ void DrawingSurface::wideLine(double x1, double y1, double x2, double y2, double
 // centre; interior (FillStyle 0 or 7): distance up to R, painted before the outline.
 void DrawingSurface::Circle(float x, float y, float r, Colour colour)
 {
-    counted();
+    // The outline's pixels times the pen width, and the interior when it is filled.
+    const double radius = std::fabs(double(r)) * referencePixelsPerUnit();
+    constexpr double pi = 3.14159265358979;
+    counted((2 * pi * radius + 1) * std::max<int>(1, DrawWidth) +
+            (FillStyle != FillTransparent ? pi * radius * radius : 0));
     if (!rasterising_)
         return;
     const double k = pixelsPerUnit();

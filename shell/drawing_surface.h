@@ -2,10 +2,10 @@
 #include <QImage>
 #include <QRect>
 #include <cstdint>
-#include <functional>
 #include <limits>
 
 #include "colour.h"
+#include "pacing.h"
 
 // The retained picture of a window's client area and the drawing state the
 // simulations write against. Coordinates are in the unit of ScaleMode (twips or
@@ -65,17 +65,19 @@ public:
     // What changed since the last call, in device pixels.
     QRect takeDirty();
 
-    // Called after every kProgressInterval drawing operations, so a run that draws
-    // without waiting still gets its picture shown.
-    static constexpr unsigned kProgressInterval = 2048;
-    std::function<void()> onProgress;
+    // The pace of the run that draws here: every operation tells it how many pixels of
+    // the reference picture it touches (its time on the reference machine).
+    Pacing* pacing = nullptr;
+    // The most pixels one operation can touch: the whole reference picture.
+    static constexpr double kMostPixelsTouched = 800.0 * 600.0;
 
     // A surface that keeps its state and counts but sets no pixel (to time the arithmetic alone).
     void setRasterising(bool on) { rasterising_ = on; }
     std::uint64_t operations() const { return operations_; }
 
 private:
-    void counted();
+    void counted(double referencePixels);
+    double referencePixelsPerUnit() const { return ScaleMode == Twips ? 1.0 / kTwipsPerPixel : 1.0; }
     void markDirty(int x0, int y0, int x1, int y1);
     void thinLine(double x1, double y1, double x2, double y2, std::uint32_t argb, bool dotted);
     void wideLine(double x1, double y1, double x2, double y2, double width, std::uint32_t argb);

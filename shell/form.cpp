@@ -1,6 +1,5 @@
 #include "form.h"
 
-#include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -93,7 +92,7 @@ void paint(QWidget* w, Colour back, Colour fore)
 Form::Asker Form::asker = &Form::messageBox;
 
 Form::Form(const QString& formName, const QString& title, Layout layout, const QString& separator)
-    : title_(title), surface_(QSize(1000, 700)), canvas_(new Canvas(surface_, this))
+    : title_(title), surface_(QSize(1000, 700)), input_(*this, pacing_), canvas_(new Canvas(surface_, this))
 {
     setObjectName(formName);
     setWindowTitle(title + separator + QString::fromUtf8(kWebAddress));
@@ -106,7 +105,7 @@ Form::Form(const QString& formName, const QString& title, Layout layout, const Q
         w->setObjectName(QString::fromUtf8(c.name));
         controls_.insert(w->objectName(), w);
     }
-    surface_.onProgress = [this] { pacing_.keepShowing(); };
+    surface_.pacing = &pacing_;
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     QObject::connect(copy, &QShortcut::activated, this, [this] {
         if (!running_)
@@ -190,12 +189,20 @@ QWidget* Form::create(const Control& c)
         break;
     }
     case Kind::HScrollBar: {
+        // The speed of the animation: an arrow moves it by a hundredth of its range, the
+        // trough and the Page keys by a tenth; a short bar goes one position at a time.
         auto* bar = new QScrollBar(Qt::Horizontal, parent);
         bar->setRange(c.min, c.max);
         bar->setValue(c.value);
-        bar->setSingleStep(1);
-        bar->setPageStep(1);
+        const int range = c.max - c.min;
+        constexpr int shortRange = 20;
+        bar->setSingleStep(range > shortRange ? std::max(1, int(std::lround(range / 100.0))) : 1);
+        bar->setPageStep(range > shortRange ? std::max(1, int(std::lround(range / 10.0))) : 1);
+        bar->setInvertedControls(false);  // Left and Home lower the value, Right and End raise it
         bar->setFocusPolicy(Qt::StrongFocus);
+        const QString name = text.isEmpty() ? QStringLiteral("Rychlost animace") : text;
+        bar->setAccessibleName(name);
+        bar->setToolTip(name + QStringLiteral(" (vpravo pomaleji)"));
         w = bar;
         break;
     }
@@ -300,7 +307,10 @@ void Form::onClick(const QString& name, std::function<void()> handler)
     auto* button = control<QAbstractButton>(name);
     Q_ASSERT_X(button, "Form::onClick", qPrintable(name));
     if (button)
-        QObject::connect(button, &QAbstractButton::clicked, this, [h = std::move(handler)] { h(); });
+        QObject::connect(button, &QAbstractButton::clicked, this, [this, h = std::move(handler)] {
+            h();
+            handled();
+        });
 }
 
 void Form::onOptions(std::span<const OptionValue> options)
@@ -314,12 +324,23 @@ void Form::onChange(const QString& name, std::function<void()> handler)
     auto* bar = control<QScrollBar>(name);
     Q_ASSERT_X(bar, "Form::onChange", qPrintable(name));
     if (bar)
-        QObject::connect(bar, &QScrollBar::valueChanged, this, [h = std::move(handler)] { h(); });
+        QObject::connect(bar, &QScrollBar::valueChanged, this, [this, h = std::move(handler)] {
+            h();
+            handled();
+        });
+}
+
+void Form::handled()
+{
+    if (!running_)
+        canvas_->updateChanged();
 }
 
 void Form::onStart(const QString& button, std::function<void()> simulation)
 {
     startButton_ = control(button);
+    if (startButton_)
+        startButton_->setToolTip(QStringLiteral("Spustí animaci; Esc ji zastaví, P pozastaví a znovu rozběhne"));
     onClick(button, [this, s = std::move(simulation)] { run(s); });
 }
 
@@ -335,27 +356,37 @@ void Form::run(const std::function<void()>& simulation)
         return;
     }
     running_ = true;
+    input_.hold();
     pacing_.resetGaps();
-    simulation();
-    while (!queuedRuns_.empty()) {
-        const auto next = queuedRuns_.front();
-        queuedRuns_.erase(queuedRuns_.begin());
-        next();
+    pacing_.begin();
+    try {
+        simulation();
+        while (!queuedRuns_.empty()) {
+            const auto next = queuedRuns_.front();
+            queuedRuns_.erase(queuedRuns_.begin());
+            next();
+        }
+        pacing_.finish();
+    } catch (const Pacing::Stopped&) {
+        // Stopped by the user: what is drawn stays, nothing more of the run happens.
+        queuedRuns_.clear();
     }
+    pacing_.end();
+    input_.release();
     running_ = false;
     canvas_->updateChanged();
-    // The input that arrived during the run waits in the window system's queue;
-    // wake the event loop so it is served now, in order, and not at the next event.
-    if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        dispatcher->wakeUp();
-    if (closePending_)
+    if (closePending_) {
+        input_.discard();
         close();
+        return;
+    }
+    input_.serve();
 }
 
 void Form::showPicture()
 {
     canvas_->updateChanged();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void Form::showOnScreen()
@@ -380,7 +411,10 @@ void Form::copyPicture()
 void Form::closeEvent(QCloseEvent* event)
 {
     if (running_) {
+        // A close from the window manager: the run stops at its next step, then the
+        // window closes.
         closePending_ = true;
+        pacing_.stop();
         event->ignore();
         return;
     }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "deferred_input.h"
 #include "drawing_surface.h"
 #include "layout.h"
 #include "pacing.h"
@@ -80,8 +81,10 @@ public:
     void onStart(const QString& button, std::function<void()> run);
     void onEnd(const QString& button);
 
-    // Runs a simulation to its end on this thread; the window repaints meanwhile but
-    // serves no input until the run has ended. A run asked for during a run follows it.
+    // Runs a simulation to its end on this thread, at the designed pace. The window
+    // repaints meanwhile; Esc stops the run, P pauses it, a close from the window
+    // manager stops it and closes the window; all other input is served after the
+    // run, in order. A run asked for during a run follows it.
     void run(const std::function<void()>& simulation);
     bool isRunning() const { return running_; }
 
@@ -91,7 +94,8 @@ public:
     // Puts the drawing area, as drawn, on the clipboard (Ctrl+C while idle).
     void copyPicture();
 
-    // Shows what the surface has drawn, then handles pending events other than input.
+    // Shows what the surface has drawn and handles the pending events (during a run
+    // the input among them is held for later).
     void showPicture();
 
 protected:
@@ -101,10 +105,13 @@ protected:
 private:
     QWidget* create(const Control& c);
     QLineEdit* box(const QString& name) const;
+    // What a handler drew outside a run goes to the screen when it returns.
+    void handled();
 
     QString title_;
     DrawingSurface surface_;
     Pacing pacing_;
+    DeferredInput input_;
     Canvas* canvas_;
     QWidget* startButton_ = nullptr;
     QHash<QString, QWidget*> controls_;

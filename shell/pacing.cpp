@@ -1,44 +1,151 @@
 #include "pacing.h"
 
-#include <cmath>
+#include <algorithm>
 #include <thread>
+
+namespace {
+Pacing::Clock::duration lasting(double seconds)
+{
+    return std::chrono::duration_cast<Pacing::Clock::duration>(std::chrono::duration<double>(seconds));
+}
+}  // namespace
+
+void Pacing::begin()
+{
+    inRun_ = true;
+    stopping_ = paused_ = false;
+    owed_ = 0;
+    sinceLook_ = 0;
+    due_ = Clock::now();
+}
+
+void Pacing::finish()
+{
+    if (inRun_ && !free_)
+        frame();
+}
+
+void Pacing::end()
+{
+    inRun_ = stopping_ = paused_ = false;
+    owed_ = 0;
+}
 
 void Pacing::wait(double decrements)
 {
+    if (inRun_ && stopping_)
+        throw Stopped{};
     ++waits_;
     if (!(decrements > 0))
         return;
     asked_ += decrements;
-    if (free_)
+    const double cost = decrements * kSecondsPerDecrement;
+    designed_ += cost;
+    if (!inRun_) {
+        if (!free_) {
+            auto due = Clock::now() + lasting(cost);
+            payUntil(due);
+        }
         return;
-    const auto length = std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(decrements * kSecondsPerDecrement));
-    const auto deadline = Clock::now() + length;
-    // A step that stays on the screen for a frame or longer is shown as the wait begins.
-    if (length >= kFrameInterval)
-        show();
-    else
+    }
+    owed_ += cost;
+    if (owed_ >= kFrameSeconds || ++sinceLook_ >= kLookEvery)
+        boundary();
+}
+
+void Pacing::stop()
+{
+    if (!inRun_)
+        return;
+    stopping_ = true;
+    paused_ = false;
+}
+
+void Pacing::togglePause()
+{
+    if (inRun_ && !stopping_)
+        paused_ = !paused_;
+}
+
+// Every frame's worth of reference time, or every so many operations.
+void Pacing::boundary()
+{
+    sinceLook_ = 0;
+    if (free_ || owed_ < kFrameSeconds) {
+        if (owed_ >= kFrameSeconds)
+            owed_ = 0;
         keepShowing();
+        return;
+    }
+    frame();
+}
+
+// Sleeps until the reference machine has drawn what was drawn, then shows it.
+void Pacing::frame()
+{
+    due_ += lasting(owed_);
+    owed_ = 0;
+    due_ = std::max(due_, Clock::now());
+    payUntil(due_);
+    show();
+    obeyTheUser();
+}
+
+void Pacing::keepShowing()
+{
+    if (Clock::now() - lastShown_ < kFrameInterval)
+        return;
+    show();
+    obeyTheUser();
+}
+
+// Waits until `due`, showing the picture every frame interval; a pause moves `due` on.
+void Pacing::payUntil(Clock::time_point& due)
+{
     for (;;) {
+        if (stopping_)
+            throw Stopped{};
+        if (paused_) {
+            const auto from = Clock::now();
+            holdWhilePaused();
+            due += Clock::now() - from;
+            continue;
+        }
         const auto now = Clock::now();
-        if (now >= deadline)
-            break;
+        if (now >= due)
+            return;
         const auto nextFrame = lastShown_ + kFrameInterval;
         if (now >= nextFrame) {
             show();
             continue;
         }
-        // Sleep through most of a long wait; spin the last stretch for precision.
-        const auto until = std::min(deadline, nextFrame);
+        // Sleep through most of a long stretch; spin the last of it for precision.
+        const auto until = std::min(due, nextFrame);
         if (until - now > std::chrono::milliseconds(2))
             std::this_thread::sleep_for(until - now - std::chrono::milliseconds(1));
     }
 }
 
-void Pacing::keepShowing()
+// What the user asked for while the picture was shown.
+void Pacing::obeyTheUser()
 {
-    if (Clock::now() - lastShown_ >= kFrameInterval)
+    if (paused_) {
+        const auto from = Clock::now();
+        holdWhilePaused();
+        due_ += Clock::now() - from;
+    }
+    if (stopping_)
+        throw Stopped{};
+}
+
+void Pacing::holdWhilePaused()
+{
+    while (paused_ && !stopping_) {
+        const auto now = Clock::now(), next = lastShown_ + kFrameInterval;
+        if (now < next)
+            std::this_thread::sleep_for(next - now);
         show();
+    }
 }
 
 void Pacing::show()

@@ -298,6 +298,19 @@ TEST_F(Fringeworks, PassTwoLiftsThePointsBy2AndTurnsThePhasesIntoTheSecondHalfTu
     }
 }
 
+TEST_F(Fringeworks, FiftyPhotonsAPointTakeTwoToSixSecondsAndTheSlowestSettingThreeTimesThat)
+{
+    f.pacing().resetCount();
+    start();
+    const double fastest = f.pacing().designedSeconds();
+    EXPECT_GE(fastest, 2.0);
+    EXPECT_LE(fastest, 6.0);
+    f.control<QScrollBar>("HScroll1")->setValue(3);
+    f.pacing().resetCount();
+    start();
+    EXPECT_NEAR(f.pacing().designedSeconds() / fastest, 3, 0.1);
+}
+
 TEST_F(Fringeworks, ARepetitionCountDrawsEveryShotThatManyTimes)
 {
     f.control<QScrollBar>("HScroll1")->setValue(3);

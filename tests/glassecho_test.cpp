@@ -95,6 +95,11 @@ TEST_F(Glassecho, TheSceneIsErasedEveryRunAndTheLabelsShownAfterIt)
 
 TEST_F(Glassecho, EveryThicknessStepWaitsTheSpeedValue)
 {
+    f.pacing().resetCount();
+    start();
+    EXPECT_GE(f.pacing().designedSeconds(), 2.5) << "the first run at the start-up speed";
+    EXPECT_LE(f.pacing().designedSeconds(), 3.5);
+
     f.control<QScrollBar>("HScroll1")->setValue(3);
     f.pacing().resetCount();
     start();

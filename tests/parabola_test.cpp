@@ -186,6 +186,11 @@ TEST_F(Parabola, AnoErasesTheWholePictureAndNeOnlyTheLowerHalf)
 
 TEST_F(Parabola, EveryDetectorPointWaitsTheSpeedValue)
 {
+    f.pacing().resetCount();
+    start();
+    EXPECT_GE(f.pacing().designedSeconds(), 5.0) << "the spirals form before the eyes at the start-up speed";
+    EXPECT_LE(f.pacing().designedSeconds(), 15.0);
+
     f.control<QScrollBar>("HScroll1")->setValue(32767);
     f.pacing().resetCount();
     start();

@@ -132,6 +132,11 @@ TEST_F(Pathways, TheRunRevealsItsCaptionsAndLeavesTheEndsFilled)
 
 TEST_F(Pathways, EverySegmentButTheLastWaits)
 {
+    f.pacing().resetCount();
+    start();
+    EXPECT_GE(f.pacing().designedSeconds(), 2.0) << "at the start-up speed";
+    EXPECT_LE(f.pacing().designedSeconds(), 3.0);
+
     f.control<QScrollBar>("HScroll1")->setValue(10);
     f.pacing().resetCount();
     start();

@@ -204,6 +204,10 @@ TEST_F(Rozavezavu, TheTwoSpeedGroupsWriteTheirDelays)
     detector->setValue(1000);
     EXPECT_EQ(f.text("nSpomalDetek"), "1000");
     EXPECT_EQ(f.text("nSpomal"), "15") << "the groups are independent";
+    EXPECT_EQ(hologram->accessibleName(), "Rychlost animace hologramu");
+    EXPECT_EQ(detector->accessibleName(), "Rychlost animace na detektoru");
+    EXPECT_EQ(hologram->pageStep(), 500) << "a tenth of 0..5000";
+    EXPECT_EQ(detector->singleStep(), 10) << "a hundredth of 1..1000";
     const struct {
         const char* option;
         const char* box;

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -162,6 +163,35 @@ TEST(Pacing, AWaitLastsAQuarterMicrosecondPerDecrementAndKeepsThePictureShown)
     EXPECT_LT(shortSeconds, 0.25);
 }
 
+TEST(Pacing, ARunPaysItsDrawingAndWaitsAtFrameBoundariesAndStopsWhenAsked)
+{
+    Pacing p;
+    int shown = 0;
+    p.showPicture = [&] { ++shown; };
+    p.begin();
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 8000; ++i)
+        p.drawn(0);  // 8000 operations of the reference machine: 0.2 s
+    p.wait(400000);  // 0.1 s
+    p.finish();
+    p.end();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_GE(seconds, 0.3);
+    EXPECT_LT(seconds, 0.45);
+    EXPECT_NEAR(p.designedSeconds(), 0.3, 1e-9);
+    EXPECT_GE(shown, 15) << "a frame about every 16 ms";
+    EXPECT_LE(shown, 40) << "not at every operation";
+
+    p.begin();
+    p.stop();
+    EXPECT_THROW(p.drawn(1), Pacing::Stopped);
+    EXPECT_THROW(p.wait(1), Pacing::Stopped);
+    p.end();
+    EXPECT_NO_THROW(p.drawn(1)) << "the next run is not stopped";
+    p.stop();
+    EXPECT_NO_THROW(p.wait(1)) << "there is nothing to stop outside a run";
+}
+
 // ---------------------------------------------------------------- the window machinery
 
 namespace {
@@ -194,6 +224,10 @@ struct TestForm : Form {
     {
         onClick("opČervená", [this] { log.push_back("red"), setNumber("nBarva", 0.5); });
         onClick("opModrá", [this] { log.push_back("blue"), setNumber("nBarva", 1); });
+        onClick("chDisperze", [this] {
+            surface().ScaleMode = DrawingSurface::Pixels;
+            surface().Line(300, 450, 500, 450, colours::red);
+        });
         onChange("HScroll1", [this] { setNumber("nSpomaleni", scrollValue("HScroll1")); });
         onStart("cmdStart", [this] {
             log.push_back("begin");
@@ -351,21 +385,148 @@ TEST(Window, ARunAskedForDuringARunFollowsIt)
     EXPECT_FALSE(f.isRunning());
 }
 
-TEST(Window, ACloseRequestedDuringARunClosesTheWindowAfterTheRun)
+// ---------------------------------------------------------------- the run in the user's hands
+
+namespace {
+// Input as the window system delivers it, to the window.
+void clickInWindow(Form& f, const char* name)
+{
+    QWidget* w = f.control(name);
+    QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, w->mapTo(&f, w->rect().center()));
+}
+void keyInWindow(Form& f, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(f.windowHandle(), key, modifiers);
+}
+
+// A run of `count` steps of 10 ms, each drawing row 100 + i in red; the user acts
+// before step `at`, and the run reveals labSkrytý at its end.
+struct RunOfSteps : ::testing::Test {
+    TestForm f;
+    int reached = -1;
+    double seconds = 0;
+    void SetUp() override
+    {
+        f.showOnScreen();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    }
+    void run(int count, int at, const std::function<void()>& user)
+    {
+        reached = -1;
+        f.simulation = [=, this] {
+            f.surface().ScaleMode = DrawingSurface::Pixels;
+            for (int i = 0; i < count; ++i) {
+                reached = i;
+                if (i == at)
+                    user();
+                f.surface().Line(10, 100 + i, 300, 100 + i, colours::red);
+                f.pacing().wait(40000);
+            }
+            f.setShown("labSkrytý", true);
+        };
+        const auto begin = std::chrono::steady_clock::now();
+        QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton);
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    }
+    bool drawnRow(int i) const { return f.surface().pixel(50, 100 + i) == 0xFFFF0000; }
+    bool shown(const char* name) const { return !f.control(name)->isHidden(); }
+};
+}  // namespace
+
+TEST_F(RunOfSteps, EscStopsTheRunAtItsNextStepAndWhatCameBeforeIsServedAfterIt)
+{
+    run(100, 3, [&] {
+        clickInWindow(f, "opModrá");
+        keyInWindow(f, Qt::Key_Escape);
+    });
+    EXPECT_EQ(reached, 3);
+    EXPECT_TRUE(drawnRow(2));
+    EXPECT_FALSE(drawnRow(3)) << "nothing more of the run is drawn";
+    EXPECT_FALSE(shown("labSkrytý")) << "what the run reveals at its end stays hidden";
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin", "blue"})) << "the click made before Esc, after the run";
+    EXPECT_FALSE(f.isRunning());
+
+    run(5, -1, [] {});
+    EXPECT_EQ(reached, 4) << "the next Start runs afresh to its end";
+    EXPECT_TRUE(drawnRow(4));
+    EXPECT_TRUE(shown("labSkrytý"));
+}
+
+TEST_F(RunOfSteps, PPausesTheRunWhileTheWindowIsShownAndThePauseCostsTheRunNothing)
+{
+    int shownWhilePaused = 0;
+    f.pacing().showPicture = [&] {
+        shownWhilePaused += f.pacing().isPaused();
+        f.showPicture();
+    };
+    run(20, 5, [&] {  // 20 steps of 10 ms, paused for 150 ms after the fifth
+        keyInWindow(f, Qt::Key_P);
+        QTimer::singleShot(150, &f, [&] { keyInWindow(f, Qt::Key_P); });
+    });
+    EXPECT_GE(shownWhilePaused, 5);
+    EXPECT_GE(seconds, 0.2 + 0.15) << "the steps after the pause still take their time";
+    EXPECT_LT(seconds, 0.6);
+    EXPECT_EQ(reached, 19);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin", "end"})) << "P reaches no control";
+}
+
+TEST_F(RunOfSteps, InputMadeDuringARunIsServedAfterItInOrderKonecLast)
+{
+    QApplication::clipboard()->clear();
+    run(10, 3, [&] {
+        clickInWindow(f, "opČervená");
+        keyInWindow(f, Qt::Key_C, Qt::ControlModifier);
+        clickInWindow(f, "opModrá");
+        clickInWindow(f, "cmdKonec");
+    });
+    EXPECT_EQ(reached, 9) << "the run went on to its end";
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin", "end", "red", "blue"}));
+    EXPECT_TRUE(f.isSelected("opModrá"));
+    const QImage copied = QApplication::clipboard()->image();
+    ASSERT_FALSE(copied.isNull()) << "Ctrl+C was served";
+    EXPECT_EQ(copied.pixelColor(50, 109), QColor(255, 0, 0)) << "after the run: the whole picture";
+    EXPECT_FALSE(f.isVisible()) << "and Konec closed the window after the run";
+}
+
+TEST_F(RunOfSteps, ACloseFromTheWindowManagerStopsTheRunAndClosesTheWindowAtOnce)
+{
+    run(100, 3, [&] { QTimer::singleShot(0, &f, [&] { f.close(); }); });
+    EXPECT_LE(reached, 5) << "stopped at its next step";
+    EXPECT_LT(seconds, 0.2);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin"}));
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST(Window, WhatAHandlerDrawsIsOnTheScreenWhenItReturns)
 {
     TestForm f;
     f.showOnScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    bool visibleAfterClose = false;
-    f.simulation = [&] {
-        QTimer::singleShot(20, &f, [&] { f.close(); });
-        for (int i = 0; i < 20; ++i)
-            f.pacing().wait(40000);  // 20 x 10 ms, showing the picture (and serving timers) meanwhile
-        visibleAfterClose = f.isVisible();
-    };
-    f.run([&] { f.simulation(); });
-    EXPECT_TRUE(visibleAfterClose) << "the run went on to its end";
-    EXPECT_FALSE(f.isVisible()) << "and the window closed after it";
+    QTest::mouseClick(f.control("chDisperze"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const QImage screen = f.screen()->grabWindow(f.winId()).toImage();
+    EXPECT_EQ(screen.pixelColor(400, 450), QColor(255, 0, 0));
+    EXPECT_EQ(screen.pixelColor(400, 452), QColor(192, 192, 192));
+}
+
+TEST(Window, TheSpeedBarSaysWhatItIsAndAShortOneMovesOnePositionAtATime)
+{
+    TestForm f;
+    f.showOnScreen();
+    auto* bar = f.control<QScrollBar>("HScroll1");
+    EXPECT_EQ(bar->accessibleName(), "Rychlost animace");
+    EXPECT_TRUE(bar->toolTip().startsWith("Rychlost animace")) << bar->toolTip().toStdString();
+    EXPECT_EQ(bar->singleStep(), 1);
+    EXPECT_EQ(bar->pageStep(), 1);
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(f.text("nSpomaleni"), "2") << "Right raises the value";
+    QTest::keyClick(bar, Qt::Key_End);
+    EXPECT_EQ(f.text("nSpomaleni"), "10");
+    QTest::keyClick(bar, Qt::Key_Left);
+    EXPECT_EQ(f.text("nSpomaleni"), "9") << "Left lowers it";
+    QTest::keyClick(bar, Qt::Key_Home);
+    EXPECT_EQ(f.text("nSpomaleni"), "1");
 }
 
 TEST(Window, TheKonecButtonClosesAnIdleWindow)

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "drawing_surface.h"
+#include "pacing.h"
 
 namespace {
 constexpr QRgb kGrey = 0xFFC0C0C0, kBlack = 0xFF000000, kWhite = 0xFFFFFFFF, kRed = 0xFFFF0000,
@@ -283,14 +284,48 @@ TEST_F(Surface, ReportsWhatChangedAndGrowsWithTheWindow)
 
 TEST_F(Surface, ASurfaceThatDoesNotRasteriseCountsButSetsNothing)
 {
-    int progress = 0;
-    s.onProgress = [&] { ++progress; };
+    Pacing pacing;
+    pacing.setFree(true);
+    pacing.begin();
+    s.pacing = &pacing;
     s.setRasterising(false);
-    for (unsigned i = 0; i < 2 * DrawingSurface::kProgressInterval; ++i)
+    for (int i = 0; i < 100; ++i)
         s.Line(0, 0, 100, 100, colours::black);
     EXPECT_EQ(count(kBlack), 0);
-    EXPECT_EQ(progress, 2);
-    EXPECT_EQ(s.operations(), 2 * DrawingSurface::kProgressInterval);
+    EXPECT_EQ(s.operations(), 100u);
+    EXPECT_EQ(pacing.operations(), 100u) << "every operation still costs its time";
+}
+
+// What an operation costs the run depends on what it draws on the reference picture,
+// not on the unit it is given in, the window's scale or what lies off the picture.
+TEST(SurfaceCost, AnOperationCostsItsReferencePixelsInEveryUnitAndScale)
+{
+    auto cost = [](double scale, auto draw) {
+        DrawingSurface s{QSize(300, 300)};
+        s.setScale(scale);
+        Pacing pacing;
+        pacing.setFree(true);
+        pacing.begin();
+        s.pacing = &pacing;
+        draw(s);
+        return (pacing.designedSeconds() - Pacing::kSecondsPerOperation) / Pacing::kSecondsPerPixel;
+    };
+    auto pixelLine = [](DrawingSurface& s) { s.ScaleMode = DrawingSurface::Pixels, s.Line(10, 20, 110, 60); };
+    EXPECT_NEAR(cost(1, pixelLine), 101, 1e-6) << "the longer axis, both ends included";
+    EXPECT_NEAR(cost(3, pixelLine), 101, 1e-6);
+    EXPECT_NEAR(cost(1, [](DrawingSurface& s) { s.Line(150, 300, 1650, 900); }), 101, 1e-6) << "in twips";
+    EXPECT_NEAR(cost(1, [](DrawingSurface& s) { s.ScaleMode = DrawingSurface::Pixels, s.DrawWidth = 3,
+                                                 s.Line(0, 0, 0, 9); }), 30, 1e-6);
+    const double ring = cost(1, [](DrawingSurface& s) { s.ScaleMode = DrawingSurface::Pixels, s.Circle(50, 50, 10); });
+    EXPECT_NEAR(ring, 2 * M_PI * 10 + 1, 1e-3);
+    const double disc = cost(1, [](DrawingSurface& s) {
+        s.ScaleMode = DrawingSurface::Pixels, s.FillStyle = DrawingSurface::FillSolid, s.Circle(50, 50, 10);
+    });
+    EXPECT_NEAR(disc - ring, M_PI * 100, 1e-3) << "a filled circle pays for its interior";
+    for (float far : {1e30f, std::numeric_limits<float>::infinity()})
+        EXPECT_NEAR(cost(1, [far](DrawingSurface& s) { s.ScaleMode = DrawingSurface::Pixels, s.Line(0, 0, far, 0); }),
+                    DrawingSurface::kMostPixelsTouched, 1e-3);
+    EXPECT_NEAR(cost(1, [](DrawingSurface& s) { s.Line(0, 0, std::nanf(""), 0); }), 0, 1e-6);
 }
 
 TEST(ScaledSurface, DrawsEverythingScaleTimesLargerPenWidthsIncluded)

@@ -244,6 +244,29 @@ TEST_F(Animation, RevealsTheLabelsAtTheirPlaces)
     EXPECT_EQ(f.surface().DrawWidth, 1);
 }
 
+TEST_F(Animation, AtTheStartUpSpeedTheRunTakesOneToTwoSecondsOfTheReferenceMachine)
+{
+    f.pacing().resetCount();
+    start();
+    EXPECT_GE(f.pacing().designedSeconds(), 1.0);
+    EXPECT_LE(f.pacing().designedSeconds(), 2.0);
+}
+
+TEST_F(Animation, TheSpeedBarMovesByAHundredthAndATenthOfItsRange)
+{
+    auto* bar = f.control<QScrollBar>("HScroll1");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 30, bar->height() / 2));
+    EXPECT_EQ(f.text("nSpomaleni"), "3001") << "a click in the trough";
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);
+    EXPECT_EQ(f.text("nSpomaleni"), "3301");
+    QTest::keyClick(bar, Qt::Key_PageDown);
+    EXPECT_EQ(f.text("nSpomaleni"), "301");
+    QTest::keyClick(bar, Qt::Key_Left);
+    EXPECT_EQ(f.text("nSpomaleni"), "1");
+    EXPECT_EQ(bar->accessibleName(), "Rychlost animace");
+}
+
 TEST_F(Animation, EveryStepWaitsTheSpeedValue)
 {
     f.control<QScrollBar>("HScroll1")->setValue(30000);

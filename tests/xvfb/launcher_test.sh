@@ -11,8 +11,8 @@ sleep 0.5
 click 400 110
 wait_for 'xdotool search --onlyvisible --name "^Vidivizur - " >"$work/wid"' 30 || fail "a click did not open vidivizur"
 kill "${pids[0]}"
-sleep 0.5
+wait_for '! kill -0 ${pids[0]} 2>/dev/null' 10 || fail "the launcher did not end"
 xdotool search --onlyvisible --name "^Vidivizur - " >/dev/null || fail "vidivizur ended with the launcher"
-pkill -f "$(dirname "$launcher")/vidivizur" || true
+kill "$(xdotool getwindowpid "$(head -n1 "$work/wid")")"
 echo "launcher: a click opened vidivizur as its own program"
 echo "1 passed, 0 failed"

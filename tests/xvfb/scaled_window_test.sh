@@ -7,9 +7,10 @@ source "$(dirname "$0")/common.sh" "${2:-90}"
 
 open_window "$program" "Vidivizur - "
 click 1200 48            # Start, designed at (600, 24)
-sleep 2                  # the run takes a few hundredths of a second
-xwd -root -silent | convert xwd:- "$work/shot.png"
+shoot() { xwd -root -silent | convert xwd:- "$work/shot.png"; }
 colour() { convert "$work/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6; }
+# The run takes about a second; its last step puts the sine wave's last point in place.
+wait_for 'shoot && [ "$(colour 1378 298)" = 000000 ]' 30 || fail "the run did not reach its last step"
 expect() {
   local got; got=$(colour "$1" "$2")
   [ "$got" = "$3" ] || fail "pixel ($1,$2) is $got, expected $3 ($4)"
