@@ -376,6 +376,7 @@ void Form::run(const std::function<void()>& simulation)
     running_ = false;
     canvas_->updateChanged();
     if (closePending_) {
+        closePending_ = false;
         input_.discard();
         close();
         return;

@@ -177,7 +177,7 @@ TEST(Pacing, ARunPaysItsDrawingAndWaitsAtFrameBoundariesAndStopsWhenAsked)
     p.end();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_GE(seconds, 0.3);
-    EXPECT_LT(seconds, 0.45);
+    EXPECT_LT(seconds, 0.6) << "a loaded machine may add a little, never a multiple";
     EXPECT_NEAR(p.designedSeconds(), 0.3, 1e-9);
     EXPECT_GE(shown, 15) << "a frame about every 16 ms";
     EXPECT_LE(shown, 40) << "not at every operation";
@@ -465,7 +465,7 @@ TEST_F(RunOfSteps, PPausesTheRunWhileTheWindowIsShownAndThePauseCostsTheRunNothi
     });
     EXPECT_GE(shownWhilePaused, 5);
     EXPECT_GE(seconds, 0.2 + 0.15) << "the steps after the pause still take their time";
-    EXPECT_LT(seconds, 0.6);
+    EXPECT_LT(seconds, 1.0);
     EXPECT_EQ(reached, 19);
     EXPECT_EQ(f.log, (std::vector<std::string>{"begin", "end"})) << "P reaches no control";
 }
@@ -492,7 +492,7 @@ TEST_F(RunOfSteps, ACloseFromTheWindowManagerStopsTheRunAndClosesTheWindowAtOnce
 {
     run(100, 3, [&] { QTimer::singleShot(0, &f, [&] { f.close(); }); });
     EXPECT_LE(reached, 5) << "stopped at its next step";
-    EXPECT_LT(seconds, 0.2);
+    EXPECT_LT(seconds, 0.3);
     EXPECT_EQ(f.log, (std::vector<std::string>{"begin"}));
     EXPECT_FALSE(f.isVisible());
 }
