@@ -4,10 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
-#include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
-#include <cstdio>
 
 #include "pacing.h"
 

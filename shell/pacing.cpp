@@ -71,13 +71,13 @@ void Pacing::togglePause()
 void Pacing::boundary()
 {
     sinceLook_ = 0;
-    if (free_ || owed_ < kFrameSeconds) {
-        if (owed_ >= kFrameSeconds)
-            owed_ = 0;
-        keepShowing();
+    if (!free_ && owed_ >= kFrameSeconds) {
+        frame();
         return;
     }
-    frame();
+    if (free_)
+        owed_ = 0;  // a free run owes nothing
+    keepShowing();
 }
 
 // Sleeps until the reference machine has drawn what was drawn, then shows it.
