@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QMessageBox>
 #include <QProcess>
 #include <QShortcut>
@@ -26,17 +28,64 @@ const Launcher::Demonstration Launcher::kDemonstrations[8] = {
 };
 
 namespace {
-// The picture a program draws, from the pictures built into the launcher.
+// The picture a program draws, from the pictures built into the launcher; the cards
+// take it at the size they show it, in the screen's own pixels.
 QIcon thumbnail(const char* program)
 {
-    const QDir pictures(QStringLiteral(":/thumbnails"));
-    const QStringList found = pictures.entryList({QString::fromUtf8(program) + QStringLiteral("_*.png")}, QDir::Files,
-                                                 QDir::Name);
-    if (found.isEmpty())
-        return {};
-    const QPixmap picture(pictures.filePath(found.first()));
-    return QIcon(picture.scaled(200, 145, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    const QPixmap picture(QStringLiteral(":/thumbnails/") + QString::fromUtf8(program) + QStringLiteral(".png"));
+    return picture.isNull() ? QIcon() : QIcon(picture);
 }
+
+// A card: the thumbnail above the title in bold and the line about it, each line
+// shortened with an ellipsis where the card is narrow (the whole line is its tooltip).
+class Card : public QStyledItemDelegate {
+public:
+    explicit Card(QObject* parent) : QStyledItemDelegate(parent) {}
+
+    static constexpr int kMargin = 6;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        painter->save();
+        const QRect card = option.rect.adjusted(kMargin / 2, kMargin / 2, -kMargin / 2, -kMargin / 2);
+        const bool current = option.state & QStyle::State_HasFocus || option.state & QStyle::State_Selected;
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(current ? option.palette.color(QPalette::Highlight) : option.palette.color(QPalette::Mid),
+                             current ? 3 : 1));
+        painter->setBrush(option.palette.color(QPalette::Button));
+        painter->drawRoundedRect(QRectF(card).adjusted(1, 1, -1, -1), 6, 6);
+
+        const QStringList text = index.data(Qt::DisplayRole).toString().split(QLatin1Char('\n'));
+        const QFont titleFont = fontFor(TNR(12, true)), lineFont = fontFor(TNR(10));
+        const QFontMetrics titleMetrics(titleFont), lineMetrics(lineFont);
+        const QRect inside = card.adjusted(kMargin, kMargin, -kMargin, -kMargin);
+        const int textHeight = titleMetrics.height() + lineMetrics.height() + kMargin;
+        const QRect pictureRoom(inside.topLeft(), QSize(inside.width(), std::max(1, inside.height() - textHeight)));
+        const QIcon icon = qvariant_cast<QIcon>(index.data(Qt::DecorationRole));
+        if (!icon.isNull()) {
+            const QSize available = icon.availableSizes().value(0, QSize(4, 3));
+            const QSize shown = available.scaled(pictureRoom.size(), Qt::KeepAspectRatio);
+            const QRect picture(pictureRoom.center() - QPoint(shown.width() / 2, shown.height() / 2), shown);
+            icon.paint(painter, picture);
+        }
+        int y = pictureRoom.bottom() + kMargin;
+        painter->setPen(option.palette.color(QPalette::ButtonText));
+        painter->setFont(titleFont);
+        painter->drawText(QRect(inside.left(), y, inside.width(), titleMetrics.height()), Qt::AlignHCenter,
+                          titleMetrics.elidedText(text.value(0), Qt::ElideRight, inside.width()));
+        y += titleMetrics.height();
+        painter->setFont(lineFont);
+        painter->drawText(QRect(inside.left(), y, inside.width(), lineMetrics.height()), Qt::AlignHCenter,
+                          lineMetrics.elidedText(text.value(1), Qt::ElideRight, inside.width()));
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
+    {
+        const auto* view = qobject_cast<const QListView*>(option.widget);
+        return view ? view->gridSize() : QSize(200, 180);
+    }
+};
 }  // namespace
 
 Launcher::Launcher(Starter starter) : list_(new QListWidget(this)), starter_(std::move(starter))
@@ -48,15 +97,25 @@ Launcher::Launcher(Starter starter) : list_(new QListWidget(this)), starter_(std
     heading->setFont(fontFor(TNR(15.75, true)));
     layout->addWidget(heading);
     list_->setObjectName(QStringLiteral("demonstrations"));
-    list_->setIconSize(QSize(200, 145));
-    list_->setSpacing(4);
-    list_->setFont(fontFor(TNR(12)));
+    list_->setViewMode(QListView::IconMode);
+    list_->setFlow(QListView::LeftToRight);
+    list_->setWrapping(true);
+    list_->setMovement(QListView::Static);
+    list_->setResizeMode(QListView::Adjust);
+    list_->setUniformItemSizes(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setFrameShape(QFrame::NoFrame);
+    QPalette cards = list_->palette();
+    cards.setColor(QPalette::Base, cards.color(QPalette::Window));
+    list_->setPalette(cards);
+    list_->setItemDelegate(new Card(list_));
     for (const Demonstration& d : kDemonstrations) {
         auto* item = new QListWidgetItem(thumbnail(d.program),
                                          QString::fromUtf8(d.title) + QLatin1Char('\n') + QString::fromUtf8(d.description),
                                          list_);
         item->setData(Qt::UserRole, QString::fromUtf8(d.program));
-        item->setToolTip(QString::fromUtf8(d.description));
+        item->setToolTip(QString::fromUtf8(d.title) + QStringLiteral(": ") + QString::fromUtf8(d.description));
     }
     list_->setCurrentRow(0);
     layout->addWidget(list_);
@@ -66,7 +125,19 @@ Launcher::Launcher(Starter starter) : list_(new QListWidget(this)), starter_(std
         auto* enter = new QShortcut(QKeySequence(key), list_, nullptr, nullptr, Qt::WidgetShortcut);
         connect(enter, &QShortcut::activated, this, [this] { open(list_->currentRow()); });
     }
-    resize(960, 700);
+    resize(800, 600);
+}
+
+// The cards share the window: four in a row and two rows, or two in a row and four
+// rows on a screen taller than wide.
+void Launcher::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const QSize room = list_->contentsRect().size();
+    const bool tall = room.height() > room.width();
+    const int columns = tall ? 2 : 4, rows = 8 / columns;
+    list_->setGridSize(QSize(std::max(1, (room.width() - 2) / columns), std::max(1, (room.height() - 2) / rows)));
+    list_->doItemsLayout();
 }
 
 QString Launcher::pathOf(const char* program)
@@ -74,7 +145,14 @@ QString Launcher::pathOf(const char* program)
     return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromUtf8(program));
 }
 
-bool Launcher::startDetached(const QString& path) { return QProcess::startDetached(path, {}); }
+bool Launcher::startDetached(const QString& path)
+{
+    // Each program scales itself to the screen, from the scale the user gave.
+    QProcess process;
+    process.setProgram(path);
+    process.setProcessEnvironment(environmentForPrograms());
+    return process.startDetached();
+}
 
 void Launcher::open(int row)
 {

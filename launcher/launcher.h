@@ -6,9 +6,9 @@
 
 class QListWidget;
 
-// The suite's front door: the eight demonstrations with their titles, a line about
-// each and a thumbnail of the picture it draws. A click or Enter opens one as a
-// program of its own.
+// The suite's front door: the eight demonstrations as cards (a thumbnail of the
+// picture each draws, its title and a line about it), all at once on any screen. The
+// arrow keys move between the cards, a click or Enter opens one as a program of its own.
 class Launcher : public QWidget {
 public:
     struct Demonstration {
@@ -27,6 +27,9 @@ public:
     // The path of a program: beside the launcher's own executable.
     static QString pathOf(const char* program);
     static bool startDetached(const QString& path);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void open(int row);

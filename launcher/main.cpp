@@ -1,13 +1,17 @@
 #include <QApplication>
+#include <QScreen>
 
 #include "form.h"
 #include "launcher.h"
 
 int main(int argc, char** argv)
 {
+    scaleToFillTheScreen(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
     Launcher launcher;
-    launcher.show();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        launcher.setGeometry(screen->availableGeometry());
+    launcher.showMaximized();
     return app.exec();
 }

@@ -80,7 +80,8 @@ const OptionValue kOptionValues[] = {
 };
 }  // namespace
 
-pathways::Rozptyl::Rozptyl() : Form(QStringLiteral("Rozptyl"), QStringLiteral("pathways"), kLayout)
+pathways::Rozptyl::Rozptyl()
+    : Form(QStringLiteral("Rozptyl"), QStringLiteral("pathways"), kLayout, QStringLiteral(" - "), kDesign)
 {
     surface().ForeColor = colours::buttonShadow;
     onOptions(kOptionValues);

@@ -13,12 +13,15 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QProxyStyle>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
 #include <cmath>
+#include <map>
 
 #include "canvas.h"
+#include "captions.h"
 #include "fonts.h"
 #include "numbers.h"
 
@@ -38,43 +41,36 @@ Qt::Alignment alignment(Align a)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-// An option or check box whose caption is wider than the room beside its indicator:
-// as the designed controls do, the caption breaks between words onto the lines the
-// control's height gives, a pixel smaller where the stand-in font is still too wide.
-// The button keeps its caption (and takes every click); a label shows it.
-void fitCaption(QAbstractButton* button)
-{
-    QStyle* style = button->style();
-    const bool radio = qobject_cast<QRadioButton*>(button);
-    const int indent =
-        style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, button) +
-        style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr,
-                           button);
-    const QRect room(0, 0, button->width() - indent, button->height());
-    if (room.width() <= 0 || QFontMetrics(button->font()).horizontalAdvance(button->text()) <= room.width())
-        return;
-    const QPalette own = button->palette();
-    QPalette silent = own;
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        for (auto role : {QPalette::ButtonText, QPalette::WindowText})
-            silent.setColor(group, role, Qt::transparent);
-    button->setPalette(silent);
-    auto* label = new QLabel(button->text(), button);
-    label->setObjectName(button->objectName() + QStringLiteral("_caption"));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setPalette(own);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->setGeometry(room.translated(indent, 0));
-    QFont font = button->font();
-    while (font.pixelSize() > 8) {
-        const QRect needed = QFontMetrics(font).boundingRect(room, Qt::TextWordWrap, button->text());
-        if (needed.width() <= room.width() && needed.height() <= room.height())
-            break;
-        font.setPixelSize(font.pixelSize() - 1);
+// The suite's style with its indicators, scroll bars and spacings shrunk by a factor.
+class ShrunkStyle : public QProxyStyle {
+public:
+    ShrunkStyle(QStyle* style, double factor) : QProxyStyle(style), factor_(factor) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_RadioButtonLabelSpacing:
+        case PM_CheckBoxLabelSpacing:
+        case PM_ScrollBarExtent:
+        case PM_ScrollBarSliderMin:
+        case PM_ButtonMargin:
+            return std::max(1, int(std::lround(base * factor_)));
+        default:
+            return base;
+        }
     }
-    label->setFont(font);
+
+private:
+    double factor_;
+};
+
+void shrinkTheStyle(double factor)
+{
+    QApplication::setStyle(new ShrunkStyle(QStyleFactory::create(QStringLiteral("Fusion")), factor));
 }
 
 void paint(QWidget* w, Colour back, Colour fore)
@@ -91,20 +87,33 @@ void paint(QWidget* w, Colour back, Colour fore)
 
 Form::Asker Form::asker = &Form::messageBox;
 
-Form::Form(const QString& formName, const QString& title, Layout layout, const QString& separator)
-    : title_(title), surface_(QSize(1000, 700)), input_(*this, pacing_), canvas_(new Canvas(surface_, this))
+Form::Form(const QString& formName, const QString& title, Layout layout, const QString& separator, QSize design)
+    : title_(title),
+      design_(design),
+      surface_(QSize(1000, 700).expandedTo(design)),
+      input_(*this, pacing_),
+      page_(new QWidget(this)),
+      canvas_(new Canvas(surface_, page_))
 {
     setObjectName(formName);
     setWindowTitle(title + separator + QString::fromUtf8(kWebAddress));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        surface_.setScale(scaleFor(screen->availableGeometry().size(), screen->geometry().size()),
-                          screen->devicePixelRatio());
+    page_->setObjectName(QStringLiteral("page"));
+    // Qt scales the whole window to the screen (scaleToFillTheScreen); the picture is
+    // drawn in the screen's own pixels.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        shrink_ = std::min(1.0, scaleFor(screen->availableGeometry().size(), screen->geometry().size(), design));
+        surface_.setScale(shrink_, screen->devicePixelRatio());
+        design_ = QSize(int(std::lround(design.width() * shrink_)), int(std::lround(design.height() * shrink_)));
+        if (shrink_ < 1)
+            shrinkTheStyle(shrink_);
+    }
     paint(this, colours::grey, colours::buttonText);
     for (const Control& c : layout) {
         QWidget* w = create(c);
         w->setObjectName(QString::fromUtf8(c.name));
         controls_.insert(w->objectName(), w);
     }
+    fitCaptions();
     surface_.pacing = &pacing_;
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     QObject::connect(copy, &QShortcut::activated, this, [this] {
@@ -116,29 +125,28 @@ Form::Form(const QString& formName, const QString& title, Layout layout, const Q
 
 Form::~Form() = default;
 
-double Form::scaleFor(QSize window, QSize screen)
+double Form::scaleFor(QSize available, QSize screen, QSize design)
 {
-    constexpr double referenceWidth = 800, referenceHeight = 600;
-    const double fill = std::min(window.width() / referenceWidth, window.height() / referenceHeight);
-    if (!(fill > 0))
+    const double fill = std::min(available.width() / double(design.width()), available.height() / double(design.height()));
+    if (!(fill > 0) || !std::isfinite(fill))
         return 1;
-    const bool smallerThanReference = screen.width() < referenceWidth || screen.height() < referenceHeight;
+    const bool smallerThanReference = screen.width() < kDesign.width() || screen.height() < kDesign.height();
     return smallerThanReference ? fill : std::max(1.0, fill);
 }
 
 int Form::twipsToPixels(int twips) const
 {
-    return int(std::lround(twips * scale() / DrawingSurface::kTwipsPerPixel));
+    return int(std::lround(twips * shrink_ / DrawingSurface::kTwipsPerPixel));
 }
 
 QWidget* Form::create(const Control& c)
 {
-    QWidget* parent = this;
+    QWidget* parent = page_;
     if (c.frame) {
         parent = control(QString::fromUtf8(c.frame));
         Q_ASSERT_X(parent, "Form::create", "a frame is listed after its options");
         if (!parent)
-            parent = this;
+            parent = page_;
     }
     const QString text = QString::fromUtf8(c.text);
     QWidget* w = nullptr;
@@ -153,22 +161,17 @@ QWidget* Form::create(const Control& c)
         w = new QGroupBox(text, parent);
         break;
     case Kind::OptionButton:
-        w = new QRadioButton(text, parent);
+        w = new OptionButton(text, parent);
         break;
     case Kind::CheckBox: {
-        auto* box = new QCheckBox(text, parent);
+        auto* box = new CheckButton(text, parent);
         box->setChecked(c.checked);
         w = box;
         break;
     }
-    case Kind::Label: {
-        auto* label = new QLabel(text, parent);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(alignment(c.align));
-        label->setWordWrap(true);  // a caption that does not fit its width breaks between words
-        w = label;
+    case Kind::Label:
+        w = new Caption(text, alignment(c.align), parent);
         break;
-    }
     case Kind::Picture: {
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::RichText);
@@ -207,19 +210,78 @@ QWidget* Form::create(const Control& c)
         break;
     }
     }
-    w->setFont(fontFor(c.font, scale()));
+    w->setFont(fontFor(c.font, shrink_));
     w->setGeometry(twipsToPixels(c.at.left), twipsToPixels(c.at.top), twipsToPixels(c.at.width),
                    twipsToPixels(c.at.height));
     paint(w, c.back, c.fore);
+    if (c.kind == Kind::OptionButton || c.kind == Kind::CheckBox) {
+        // The indicator keeps its light inside on a coloured option; on the window's
+        // grey the control is see-through, so a frame's caption above it stays whole.
+        QPalette p = w->palette();
+        p.setColor(QPalette::Base, Qt::white);
+        w->setPalette(p);
+        w->setAutoFillBackground(c.back != colours::grey);
+    }
     if (w->objectName().isEmpty())
         w->setObjectName(QString::fromUtf8(c.name));
-    if (c.kind == Kind::OptionButton || c.kind == Kind::CheckBox)
-        fitCaption(static_cast<QAbstractButton*>(w));
     const bool shown = c.visible && c.kind != Kind::ParameterBox;
     w->setVisible(shown);
     if (!shown)
         w->hide();
     return w;
+}
+
+int Form::freeRoomRight(const QWidget* w) const
+{
+    constexpr int border = 3;  // a frame's border and a pixel of air
+    int room = w->parentWidget()->width() - (w->x() + w->width()) - border;
+    for (const QObject* o : w->parentWidget()->children()) {
+        const auto* other = qobject_cast<const QWidget*>(o);
+        if (!other || other == w || other == canvas_ || other->isHidden() || other->x() <= w->x())
+            continue;
+        const bool besides = other->y() < w->y() + w->height() && w->y() < other->y() + other->height();
+        if (besides)
+            room = std::min(room, other->x() - (w->x() + w->width()) - 2);
+    }
+    return std::max(0, room);
+}
+
+void Form::fitCaptions()
+{
+    for (QWidget* w : std::as_const(controls_))
+        if (auto* caption = dynamic_cast<Caption*>(w))
+            caption->fit();
+    // The captions beside indicators in one frame share one size: the largest at which
+    // each fits beside its indicator and into the free room up to its neighbour.
+    std::map<QWidget*, std::vector<QWidget*>> frames;
+    for (QWidget* w : std::as_const(controls_))
+        if (dynamic_cast<FittedCaption*>(w))
+            frames[w->parentWidget()].push_back(w);
+    constexpr int smallest = 8;
+    for (const auto& [frame, buttons] : frames) {
+        auto fitsAll = [&](int smaller) {
+            for (QWidget* b : buttons) {
+                QFont font = b->font();
+                if (font.pixelSize() - smaller < smallest)
+                    return true;  // as small as it goes
+                font.setPixelSize(font.pixelSize() - smaller);
+                if (dynamic_cast<FittedCaption*>(b)->overflow(font) > freeRoomRight(b))
+                    return false;
+            }
+            return true;
+        };
+        int smaller = 0;
+        while (!fitsAll(smaller))
+            ++smaller;
+        for (QWidget* b : buttons) {
+            if (smaller > 0) {
+                QFont font = b->font();
+                font.setPixelSize(std::max(smallest, font.pixelSize() - smaller));
+                b->setFont(font);
+            }
+            dynamic_cast<FittedCaption*>(b)->fit();
+        }
+    }
 }
 
 QWidget* Form::control(const QString& name) const { return controls_.value(name, nullptr); }
@@ -270,8 +332,11 @@ int Form::scrollValue(const QString& name) const
 
 void Form::setLeft(const QString& name, float left)
 {
-    if (QWidget* w = control(name))
-        w->move(surface_.toPixels(left), w->y());
+    QWidget* w = control(name);
+    if (!w)
+        return;
+    const auto* caption = dynamic_cast<const Caption*>(w);
+    w->move(surface_.toPixels(left) - (caption ? caption->grownLeft() : 0), w->y());
 }
 
 void Form::setTop(const QString& name, float top)
@@ -424,9 +489,51 @@ void Form::closeEvent(QCloseEvent* event)
 
 void Form::resizeEvent(QResizeEvent* event)
 {
-    canvas_->setGeometry(rect());
-    surface_.setClientSize(size());
+    // The design area, centred where the window leaves room around it; what of it the
+    // window shows is the client area the programs draw on.
+    const QPoint at(std::max(0, (width() - design_.width()) / 2), std::max(0, (height() - design_.height()) / 2));
+    page_->setGeometry(QRect(at, design_));
+    canvas_->setGeometry(page_->rect());
+    surface_.setClientSize(design_.boundedTo(size() - QSize(at.x(), at.y())));
     QWidget::resizeEvent(event);
+}
+
+namespace {
+// The scale factor the user gave Qt, if any, before the suite set its own.
+QByteArray givenScaleFactor;
+}  // namespace
+
+void scaleToFillTheScreen(int argc, char** argv, QSize design)
+{
+    givenScaleFactor = qgetenv("QT_SCALE_FACTOR");
+    double scale = 1;
+    {
+        // A look at the screen, with arguments of its own (an application takes its
+        // options out of them).
+        std::vector<char*> arguments(argv, argv + argc);
+        arguments.push_back(nullptr);
+        int count = argc;
+        const QGuiApplication look(count, arguments.data());
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            scale = Form::scaleFor(screen->availableGeometry().size(), screen->geometry().size(), design);
+    }
+    // Qt's scaling magnifies; a screen smaller than the design gets a window that draws
+    // itself smaller (Form::shrink).
+    if (!(scale > 1))
+        return;
+    bool given = false;
+    const double factor = givenScaleFactor.toDouble(&given);
+    qputenv("QT_SCALE_FACTOR", QByteArray::number((given && factor > 0 ? factor : 1) * scale, 'g', 12));
+}
+
+QProcessEnvironment environmentForPrograms()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (givenScaleFactor.isEmpty())
+        environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    else
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLocal8Bit(givenScaleFactor));
+    return environment;
 }
 
 void setUpApplication()

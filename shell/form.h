@@ -1,6 +1,7 @@
 #pragma once
 #include <QApplication>
 #include <QHash>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -23,9 +24,13 @@ inline constexpr const char* kWebAddress = "https://svetlo-a-sipky.example.org";
 // pacing, and the yes/no question.
 class Form : public QWidget {
 public:
+    // The area a window is designed for, in pixels of the reference screen; a program
+    // whose picture reaches further names its own.
+    static constexpr QSize kDesign{800, 600};
+
     // title: the program's title ("Vidivizur"); the caption is title + separator + address.
     Form(const QString& formName, const QString& title, Layout layout,
-         const QString& separator = QStringLiteral(" - "));
+         const QString& separator = QStringLiteral(" - "), QSize design = kDesign);
     ~Form() override;
 
     DrawingSurface& surface() { return surface_; }
@@ -33,11 +38,15 @@ public:
     Pacing& pacing() { return pacing_; }
     const QString& programTitle() const { return title_; }
 
-    // The window's scale: how many times larger than designed its controls and picture
-    // are drawn, so that the reference 800 x 600 screen fills the screen at hand.
-    double scale() const { return surface_.scale(); }
-    // window: the space the window gets; screen: the whole screen.
-    static double scaleFor(QSize window, QSize screen);
+    // How many times larger than designed a window is shown so that its design fills
+    // the screen: available, the space a window gets; screen, the whole screen. Never
+    // below 1 unless the screen is smaller than the reference screen.
+    static double scaleFor(QSize available, QSize screen, QSize design = kDesign);
+
+    // On a screen smaller than the reference screen, Qt's scaling cannot shrink the window
+    // (it supports no factor below 1): the window draws its controls, fonts and picture
+    // this many times smaller itself. Otherwise 1.
+    double shrink() const { return shrink_; }
 
     // Twips of the layout to window pixels: the one conversion of every control position.
     int twipsToPixels(int twips) const;
@@ -107,11 +116,18 @@ private:
     QLineEdit* box(const QString& name) const;
     // What a handler drew outside a run goes to the screen when it returns.
     void handled();
+    // Lays every caption out for its box as designed.
+    void fitCaptions();
+    // The pixels right of a control up to its neighbour or its frame's border.
+    int freeRoomRight(const QWidget* w) const;
 
     QString title_;
+    QSize design_;
+    double shrink_ = 1;
     DrawingSurface surface_;
     Pacing pacing_;
     DeferredInput input_;
+    QWidget* page_;  // the design area, centred in the window; the controls and the picture
     Canvas* canvas_;
     QWidget* startButton_ = nullptr;
     QHash<QString, QWidget*> controls_;
@@ -123,10 +139,17 @@ private:
 // The look every program of the suite shares: style, palette, font stand-ins.
 void setUpApplication();
 
+// Before the application starts: sets Qt's own scale factor so that a window designed
+// for `design` fills the primary screen, its controls and picture magnified alike.
+void scaleToFillTheScreen(int argc, char** argv, QSize design = Form::kDesign);
+// The environment for a program started from here: the scale factor the user gave, not ours.
+QProcessEnvironment environmentForPrograms();
+
 // A program's main: creates its window, opens it and serves its events until it closes.
 template <class Window>
 int runProgram(int& argc, char** argv)
 {
+    scaleToFillTheScreen(argc, argv, Window::kDesign);
     QApplication app(argc, argv);
     setUpApplication();
     Window window;

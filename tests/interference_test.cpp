@@ -12,6 +12,8 @@
 #include <cmath>
 #include <vector>
 
+#include "captions.h"
+
 #include "frm_interference.h"
 #include "golden.h"
 #include "shown_window.h"
@@ -124,7 +126,8 @@ TEST_F(Interference, TheWindowItsControlsAndTheHiddenOnes)
     }
     EXPECT_EQ(f.control<QGroupBox>("frmVzdalenostDetektoru")->title(), "Vzdálenost Detektor-Clona");
     EXPECT_EQ(f.control<QLabel>("labInterference")->text(), "Interference - dvě dírky v cloně");
-    EXPECT_TRUE(f.control<QLabel>("labKlepnete")->wordWrap()) << "the prompt stands on two lines";
+    EXPECT_EQ(dynamic_cast<Caption*>(f.control("labKlepnete"))->lines(),
+              (QStringList{"Klepněte na tlačitko", "Start"})) << "the prompt stands on two lines";
     EXPECT_EQ(f.control<QRadioButton>("nPomalší")->text(), "Pomalejší");
     // the distance options stand in a staircase
     EXPECT_EQ(f.control("opDc200")->pos(), QPoint(32, 16));

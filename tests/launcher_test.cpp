@@ -61,3 +61,29 @@ TEST_F(LauncherTest, ADoubleClickOpensTheProgramOnce)
     QTest::mouseClick(launcher.list()->viewport(), Qt::LeftButton, {}, centreOf(2));
     EXPECT_EQ(started.size(), 1);
 }
+
+TEST_F(LauncherTest, TheArrowKeysMoveBetweenTheCardsBothWays)
+{
+    QListWidget* list = launcher.list();
+    list->setFocus();
+    list->setCurrentRow(0);
+    const std::pair<Qt::Key, int> moves[] = {{Qt::Key_Right, 1}, {Qt::Key_Down, 5}, {Qt::Key_Left, 4}, {Qt::Key_Up, 0}};
+    for (auto [key, row] : moves) {
+        QTest::keyClick(list, key);
+        EXPECT_EQ(list->currentRow(), row) << QKeySequence(key).toString().toStdString();
+    }
+}
+
+TEST_F(LauncherTest, AllEightCardsStandInTheWindowAtOnce)
+{
+    for (const QSize size : {QSize(640, 480), QSize(800, 600), QSize(1920, 1080)}) {
+        launcher.resize(size);
+        QCoreApplication::processEvents();
+        const QRect inside = launcher.list()->viewport()->rect();
+        for (int row = 0; row < 8; ++row) {
+            const QRect card = launcher.list()->visualItemRect(launcher.list()->item(row));
+            EXPECT_TRUE(inside.contains(card)) << size.width() << "x" << size.height() << " card " << row;
+            EXPECT_GT(card.width(), size.width() / 5) << "four in a row";
+        }
+    }
+}

@@ -19,6 +19,7 @@
 #include <random>
 #include <set>
 
+#include "captions.h"
 #include "fonts.h"
 #include "form.h"
 #include "numbers.h"
@@ -247,7 +248,10 @@ TEST(Window, MakesEveryControlFromItsTableWithNamePlaceAndFont)
     auto* title = f.control<QLabel>("labTitul");
     ASSERT_TRUE(title);
     EXPECT_EQ(title->text(), "Zkouška žluťoučkého koně");
-    EXPECT_EQ(title->geometry(), QRect(100, 20, 200, 25));
+    EXPECT_EQ(title->geometry().topLeft(), QPoint(100, 20));
+    EXPECT_EQ(title->width(), 200);
+    EXPECT_EQ(dynamic_cast<Caption*>(title)->lines(), (QStringList{"Zkouška žluťoučkého", "koně"}));
+    EXPECT_GE(title->height(), 2 * title->fontMetrics().height() - 2) << "a box designed for one line grows to hold two";
     EXPECT_EQ(title->font().pixelSize(), 21);
     EXPECT_TRUE(title->font().bold());
     EXPECT_EQ(title->font().family(), "Liberation Serif");

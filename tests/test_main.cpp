@@ -7,7 +7,7 @@
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", SUITE_TEST_PLATFORM);
     QApplication app(argc, argv);
     setUpApplication();
     ::testing::InitGoogleTest(&argc, argv);

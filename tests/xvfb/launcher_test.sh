@@ -8,7 +8,7 @@ source "$(dirname "$0")/common.sh" "${2:-89}"
 pids+=($!)
 wait_for 'xdotool search --onlyvisible --name "^Světlo a šipky$" >/dev/null' 30 || fail "no launcher window"
 sleep 0.5
-click 400 110
+click 100 180            # the first card, top left
 wait_for 'xdotool search --onlyvisible --name "^Vidivizur - " >"$work/wid"' 30 || fail "a click did not open vidivizur"
 kill "${pids[0]}"
 wait_for '! kill -0 ${pids[0]} 2>/dev/null' 10 || fail "the launcher did not end"

@@ -26,7 +26,9 @@ titles=("Vidivizur - " "Parabola - " "pathways - " "Fokus lupy - " "Interference
 for i in "${!titles[@]}"; do
   xdotool windowfocus --sync "$launcher"
   xdotool key --clearmodifiers Home
-  for _ in $(seq "$i"); do xdotool key Down; done
+  # the cards stand four in a row: Down to the row, Right to the column
+  for _ in $(seq $((i / 4))); do xdotool key Down; done
+  for _ in $(seq $((i % 4))); do xdotool key Right; done
   xdotool key Return
   wait_for 'xdotool search --onlyvisible --name "^${titles[$i]}" >"$work/wid"' 30 ||
     fail "the launcher did not open '${titles[$i]}'"

@@ -42,6 +42,23 @@ echo "vidivizur at the start-up speed: $took ms"
 
 click 500 32
 wait_for 'seen "HScroll1 3001"' 5 || fail "a trough click did not move the bar from 1 to 3001: $(grep HScroll1 "$work/out")"
+
+# A close from the window manager during a run (before any key is typed: this Qt's
+# X11 connection can drop a close request that follows synthetic key events, in any
+# program).
+from=$(now)
+click 600 24
+wait_for 'seen run $from' 10 || fail "Start did not begin a run"
+closing=$(now)
+"$close_request" "$wid"
+wait_for '! kill -0 $pid 2>/dev/null' 5 || fail "a close from the window manager did not end the program"
+ended=$(($(now) - closing))
+[ "$ended" -le 500 ] || fail "the program ended $ended ms after the close request, expected within 500 ms"
+echo "a close from the window manager during a run: the program ended within $ended ms"
+
+observe vidivizur "Vidivizur - "
+click 500 32
+wait_for 'seen "HScroll1 3001"' 5 || fail "the trough click did not move the bar"
 xdotool key Right
 wait_for 'seen "HScroll1 3301"' 5 || fail "Right did not raise the bar by a hundredth"
 xdotool key Left
@@ -61,16 +78,9 @@ stopped=$(($(time_of idle "$escape") - escape))
 [ "$stopped" -le 200 ] || fail "Esc stopped the run after $stopped ms, expected within 200 ms"
 wait_for 'seen "HScroll1 27000" $escape' 5 || fail "the trough click made before Esc was not served after it"
 echo "Esc: the slowest run stopped $stopped ms after the key, the click before it served after it"
+click 688 24
+wait_for '! kill -0 $pid 2>/dev/null' 40 || fail "Konec did not end vidivizur"
 
-from=$(now)
-click 600 24
-wait_for 'seen run $from' 10 || fail "Start did not begin a run"
-closing=$(now)
-"$close_request" "$wid"
-wait_for '! kill -0 $pid 2>/dev/null' 5 || fail "a close from the window manager did not end the program"
-ended=$(($(now) - closing))
-[ "$ended" -le 500 ] || fail "the program ended $ended ms after the close request, expected within 500 ms"
-echo "a close from the window manager during a run: the program ended within $ended ms"
 
 # fringeworks: N = 50 and "Rychlá" at start-up; Start at (620, 20).
 observe fringeworks "fringeworks - "

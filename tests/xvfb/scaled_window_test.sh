@@ -9,8 +9,10 @@ open_window "$program" "Vidivizur - "
 click 1200 48            # Start, designed at (600, 24)
 shoot() { xwd -root -silent | convert xwd:- "$work/shot.png"; }
 colour() { convert "$work/shot.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6; }
-# The run takes about a second; its last step puts the sine wave's last point in place.
-wait_for 'shoot && [ "$(colour 1378 298)" = 000000 ]' 30 || fail "the run did not reach its last step"
+# The run takes about a second: it has ended when the sine wave's last point is in place
+# and its last steps have drawn the middle circle's axis again over the swept disc.
+wait_for 'shoot && [ "$(colour 1378 298)" = 000000 ] && [ "$(colour 600 280)" = 000000 ]' 30 ||
+  fail "the run did not reach its last step"
 expect() {
   local got; got=$(colour "$1" "$2")
   [ "$got" = "$3" ] || fail "pixel ($1,$2) is $got, expected $3 ($4)"

@@ -1,0 +1,173 @@
+// A program's window as the screen shows it, for the real-window tests of scaling:
+// opens it at the scale its screen gives, takes the screen's own pixels and prints
+// what it measures there, in pixels of the design (screen pixels over the scale).
+// usage: screen_probe pathways|rozavezavu captions  - each caption's inked extent,
+//                                                     each option's indicator
+//        screen_probe interference bars            - the probability bars after a run
+//        screen_probe svetlo cards                 - the launcher's cards on the screen
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "captions.h"
+#include "frm_interference.h"
+#include "launcher.h"
+#include "op_sestava.h"
+#include "rozptyl.h"
+
+namespace {
+QImage screenNow(QWidget& window)
+{
+    window.repaint();
+    QCoreApplication::processEvents();
+    return window.screen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The inked part of a region: the dark pixels of its text (darker than the region's
+// commonest colour by `darker` per cent of its grey level), or for an indicator every
+// pixel that differs from that colour by more than `darker` levels.
+QRect inked(const QImage& screen, const QRect& region, int darker, bool anyColour = false)
+{
+    const QRect r = region & screen.rect();
+    std::map<QRgb, int> counts;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            ++counts[screen.pixel(x, y)];
+    QRgb back = 0;
+    int most = -1;
+    for (const auto& [colour, n] : counts)
+        if (n > most)
+            back = colour, most = n;
+    QRect ink;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QRgb p = screen.pixel(x, y);
+            const int far = anyColour ? std::max({std::abs(qRed(p) - qRed(back)), std::abs(qGreen(p) - qGreen(back)),
+                                                  std::abs(qBlue(p) - qBlue(back))})
+                                      : qGray(back) - qGray(p);
+            if (far > (anyColour ? darker : darker * qGray(back) / 100))
+                ink |= QRect(x, y, 1, 1);
+        }
+    return ink;
+}
+
+// Each caption as its control draws it (its neighbours left out), at the screen's
+// pixels: the inked extent of the caption and the indicator beside it.
+void captions(Form& form)
+{
+    const double dpr = form.devicePixelRatio(), scale = dpr * form.shrink();
+    QCoreApplication::processEvents();
+    std::printf("scale %.4f\n", scale);
+    auto device = [dpr](const QRect& r) {
+        return QRect(int(r.x() * dpr), int(r.y() * dpr), int(r.width() * dpr), int(r.height() * dpr));
+    };
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->objectName().isEmpty())
+            continue;
+        QRect caption;
+        if (dynamic_cast<Caption*>(w)) {
+            caption = w->rect();
+        } else if (auto* option = qobject_cast<QAbstractButton*>(w); option && !qobject_cast<QPushButton*>(w)) {
+            const bool radio = qobject_cast<QRadioButton*>(w);
+            QStyleOptionButton style;
+            style.initFrom(option);
+            style.text = option->text();
+            const QRect indicator = option->style()->subElementRect(
+                radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &style, option);
+            const QRect contents = option->style()->subElementRect(
+                radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &style, option);
+            const QImage drawn = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QRect mark = inked(drawn, device(indicator.adjusted(-1, -1, 1, 1)), 30, true);
+            std::printf("indicator %s %.2f\n", qPrintable(w->objectName()), mark.width() / scale);
+            caption = QRect(contents.left(), 0, option->width() - contents.left(), option->height());
+        } else {
+            continue;
+        }
+        const QImage drawn = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect ink = inked(drawn, device(caption), 40);
+        std::printf("caption %s %.2f %.2f\n", qPrintable(w->objectName()), ink.width() / scale, ink.height() / scale);
+    }
+}
+
+// The bars start at x = 601 of the design and run right in black, one a row (each a
+// pen of two pixels, so neighbouring rows overlap).
+void bars(frmInterference& form)
+{
+    form.pacing().setFree(true);
+    form.control<QPushButton>("cmdStart")->click();
+    const double dpr = form.devicePixelRatio(), scale = dpr;
+    const QImage screen = screenNow(form);
+    const QPoint origin = form.findChild<QWidget*>(QStringLiteral("page"))->mapToGlobal(QPoint(0, 0));
+    for (int row = 55; row <= 545; ++row) {
+        // A pixel of the design is centred on its coordinate: row r lies around r x scale.
+        const int y = int(std::lround((origin.y() + row) * scale)), x0 = int(std::lround((origin.x() + 601) * scale));
+        int x = x0;
+        while (x + 1 < screen.width() && qGray(screen.pixel(x + 1, y)) < 40)
+            ++x;
+        std::printf("bar %d %.2f\n", row, (x - x0) / scale);
+    }
+}
+
+void cards(Launcher& launcher)
+{
+    QCoreApplication::processEvents();
+    const QRect screen = launcher.screen()->geometry();
+    std::printf("screen %d %d %d %d\n", screen.x(), screen.y(), screen.width(), screen.height());
+    QListWidget* list = launcher.list();
+    for (int row = 0; row < list->count(); ++row) {
+        const QRect card = list->visualItemRect(list->item(row));
+        const QPoint at = list->viewport()->mapToGlobal(card.topLeft());
+        std::printf("card %d %d %d %d %d\n", row, at.x(), at.y(), card.width(), card.height());
+    }
+}
+
+template <class Window>
+int probe(int argc, char** argv, void (*measure)(Window&))
+{
+    scaleToFillTheScreen(argc, argv, Window::kDesign);
+    QApplication app(argc, argv);
+    setUpApplication();
+    Window window;
+    window.showOnScreen();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    measure(window);
+    return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const char* program = argc > 1 ? argv[1] : "";
+    if (!std::strcmp(program, "pathways"))
+        return probe<pathways::Rozptyl>(argc, argv, [](pathways::Rozptyl& f) { captions(f); });
+    if (!std::strcmp(program, "rozavezavu"))
+        return probe<opSestava>(argc, argv, [](opSestava& f) { captions(f); });
+    if (!std::strcmp(program, "interference"))
+        return probe<frmInterference>(argc, argv, bars);
+    if (!std::strcmp(program, "svetlo")) {
+        scaleToFillTheScreen(argc, argv);
+        QApplication app(argc, argv);
+        setUpApplication();
+        Launcher launcher([](const QString&) { return true; });
+        launcher.setGeometry(launcher.screen()->availableGeometry());
+        launcher.showMaximized();
+        if (!QTest::qWaitForWindowExposed(&launcher))
+            return 1;
+        cards(launcher);
+        return 0;
+    }
+    std::fprintf(stderr, "usage: screen_probe pathways|rozavezavu|interference|svetlo\n");
+    return 2;
+}
