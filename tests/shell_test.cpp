@@ -564,6 +564,9 @@ TEST(Window, TheScaleFillsTheWindowWithTheReferenceScreen)
     EXPECT_EQ(Form::scaleFor({800, 570}, {800, 600}), 1) << "never below 1 on a screen of 800 x 600 or more";
     EXPECT_DOUBLE_EQ(Form::scaleFor({640, 480}, {640, 480}), 0.8) << "a smaller screen shrinks the window";
     EXPECT_EQ(Form::scaleFor({0, 0}, {0, 0}), 1);
+    const QSize pathways(900, 631);
+    EXPECT_NEAR(Form::scaleFor({1024, 768}, {1024, 768}, pathways), 1024.0 / 900, 1e-12) << "all of a larger design shows";
+    EXPECT_EQ(Form::scaleFor({800, 600}, {800, 600}, pathways), 1) << "at 800 x 600 it is cut, as designed";
 }
 
 TEST(Window, CtrlCCopiesThePictureAsDrawn)
