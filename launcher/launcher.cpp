@@ -15,17 +15,6 @@
 #include "fonts.h"
 #include "form.h"
 
-const Launcher::Demonstration Launcher::kDemonstrations[8] = {
-    {"vidivizur", "Vidivizur", "Bod na kružnici, otáčející se rádiusvektor a sinusovka, kterou opisují."},
-    {"parabola", "Parabolické zrcadlo (anténa)",
-     "Rovnoběžné světlo se sbírá v ohnisku: Cornuovy spirály a pravděpodobnost podél osy."},
-    {"pathways", "Pět možných tras v koridoru", "Náhodné lomené trasy fotonu v koridoru a součet jejich radiusvektorů."},
-    {"lupa", "Fokus lupy", "Ohnisko lupy pro různé barvy světla, s disperzí, clonou a zakrytou polovinou."},
-    {"interference", "Interference - dvě dírky v cloně", "Dvě trasy, dva radiusvektory a interferenční obrazec."},
-    {"fringeworks", "Interferenční obrazce „palby fotonů“", "Interference složená z jednotlivých výstřelů fotonů."},
-    {"glassecho", "glassecho ve sklíčku", "Částečný odraz světla od skleněné destičky rostoucí tloušťky."},
-    {"rozavezavu", "Rozavezavu", "Záznam hologramu a rekonstrukce světelného pole objektu."},
-};
 
 namespace {
 // The picture a program draws, from the pictures built into the launcher; the cards

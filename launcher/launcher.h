@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "suite.h"
+
 class QListWidget;
 
 // The suite's front door: the eight demonstrations as cards (a thumbnail of the
@@ -11,13 +13,6 @@ class QListWidget;
 // arrow keys move between the cards, a click or Enter opens one as a program of its own.
 class Launcher : public QWidget {
 public:
-    struct Demonstration {
-        const char* program;  // the executable's name
-        const char* title;
-        const char* description;
-    };
-    static const Demonstration kDemonstrations[8];
-
     // Starts a program by its executable's path; true when it started.
     using Starter = std::function<bool(const QString& path)>;
 

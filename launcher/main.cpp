@@ -9,6 +9,7 @@ int main(int argc, char** argv)
     scaleToFillTheScreen(argc, argv);
     QApplication app(argc, argv);
     setUpApplication();
+    identifyProgram();
     Launcher launcher;
     if (QScreen* screen = QGuiApplication::primaryScreen())
         launcher.setGeometry(screen->availableGeometry());

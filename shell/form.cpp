@@ -1,5 +1,7 @@
 #include "form.h"
 
+#include <QAccessibleWidget>
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -9,14 +11,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QProxyStyle>
-#include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QSvgRenderer>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -24,6 +28,7 @@
 #include "captions.h"
 #include "fonts.h"
 #include "numbers.h"
+#include "suite.h"
 
 namespace {
 QColor qcolour(Colour c) { return QColor::fromRgb(toArgb(c)); }
@@ -115,12 +120,30 @@ Form::Form(const QString& formName, const QString& title, Layout layout, const Q
     }
     fitCaptions();
     surface_.pacing = &pacing_;
-    auto* copy = new QShortcut(QKeySequence::Copy, this);
-    QObject::connect(copy, &QShortcut::activated, this, [this] {
+    pacing_.showPicture = [this] { showPicture(); };
+    // The picture for assistive technology: what it shows, then what it was drawn with.
+    canvas_->setAccessibleName(title);
+    const Demonstration* demonstration = demonstrationTitled(title);
+    whatItShows_ = demonstration ? QString::fromUtf8(demonstration->description) : QString();
+    canvas_->setAccessibleDescription(whatItShows_);
+    // The window's own commands, each with its key, in the picture's context menu.
+    auto command = [this](const QString& text, const QKeySequence& key, std::function<void()> act) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        QObject::connect(action, &QAction::triggered, this, [a = std::move(act)] { a(); });
+        addAction(action);
+    };
+    command(QStringLiteral("Kopírovat obrázek"), QKeySequence::Copy, [this] {
         if (!running_)
             copyPicture();
     });
-    pacing_.showPicture = [this] { showPicture(); };
+    command(QStringLiteral("O programu"), QKeySequence(Qt::Key_F1), [this] {
+        if (!running_)
+            about();
+    });
+    command(QStringLiteral("Celá obrazovka"), QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 Form::~Form() = default;
@@ -440,6 +463,8 @@ void Form::run(const std::function<void()>& simulation)
     input_.release();
     running_ = false;
     canvas_->updateChanged();
+    canvas_->setAccessibleDescription(whatItShows_ + QStringLiteral(" Nakresleno s nastavením: ") + settingsDrawn() +
+                                      QLatin1Char('.'));
     if (closePending_) {
         closePending_ = false;
         input_.discard();
@@ -466,12 +491,76 @@ void Form::showOnScreen()
         startButton_->setFocus();
 }
 
-void Form::copyPicture()
+void Form::copyPicture() { QGuiApplication::clipboard()->setImage(pictureAsSeen()); }
+
+QImage Form::pictureAsSeen() const
 {
-    const QSize client = surface_.clientSize() * surface_.devicePixelRatio();
+    const double dpr = surface_.devicePixelRatio();
+    const QSize client = surface_.clientSize() * dpr;
     QImage picture = surface_.image().copy(QRect(QPoint(0, 0), client));
-    picture.setDevicePixelRatio(surface_.devicePixelRatio());
-    QGuiApplication::clipboard()->setImage(picture);
+    picture.setDevicePixelRatio(dpr);
+    // The captions and formulas that stand on the picture; not the buttons, frames and bars.
+    QPainter painter(&picture);
+    for (QObject* o : page_->children()) {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w == canvas_ || w->isHidden() || !(qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w)))
+            continue;
+        w->render(&painter, w->pos(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    painter.end();
+    return picture;
+}
+
+QString Form::settingsDrawn() const
+{
+    // The chosen option of every frame and the state of every check box, in reading order.
+    std::vector<std::pair<QPoint, QString>> settings;
+    for (QWidget* w : std::as_const(controls_)) {
+        if (w->isHidden() || w->parentWidget()->isHidden())
+            continue;
+        const QPoint at = w->mapTo(page_, QPoint(0, 0));
+        if (auto* option = qobject_cast<QRadioButton*>(w); option && option->isChecked()) {
+            const auto* frame = qobject_cast<const QGroupBox*>(option->parentWidget());
+            settings.push_back({at, (frame ? frame->title() + QStringLiteral(": ") : QString()) + option->text().trimmed()});
+        } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            settings.push_back({at, box->text().trimmed() + (box->isChecked() ? QStringLiteral(": ano") : QStringLiteral(": ne"))});
+        }
+    }
+    std::sort(settings.begin(), settings.end(), [](const auto& a, const auto& b) {
+        return std::pair(a.first.y(), a.first.x()) < std::pair(b.first.y(), b.first.x());
+    });
+    QStringList texts;
+    for (const auto& [at, text] : settings)
+        texts << text;
+    return texts.join(QStringLiteral("; "));
+}
+
+void Form::about()
+{
+    const Demonstration* demonstration = demonstrationTitled(title_);
+    const QString name = demonstration ? QString::fromUtf8(demonstration->title) : title_;
+    const QString address = QString::fromUtf8(kWebAddress);
+    const QString text =
+        QStringLiteral("<p><b>%1</b></p><p>%2</p>"
+                       "<p>Součást sady ukázek Světlo a šipky, verze %3.<br>Licence: všechna práva vyhrazena.<br>"
+                       "Doprovodný text: <a href=\"%4\">%4</a></p>"
+                       "<p>Klávesy:<br>Ctrl+C zkopíruje obrázek, jak je vidět;<br>"
+                       "Esc zastaví běžící animaci, P ji pozastaví a znovu rozběhne;<br>"
+                       "F11 přepne na celou obrazovku a zpět;<br>F1 ukáže tento přehled.</p>")
+            .arg(name.toHtmlEscaped(), whatItShows_.toHtmlEscaped(), QString::fromUtf8(kSuiteVersion), address);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("O programu ") + title_, text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("about"));
+    box.setTextFormat(Qt::RichText);
+    box.setIconPixmap(windowIcon().pixmap(64));
+    box.exec();
+}
+
+void Form::toggleFullScreen()
+{
+    if (isFullScreen())
+        showMaximized();
+    else
+        showFullScreen();
 }
 
 void Form::closeEvent(QCloseEvent* event)
@@ -536,8 +625,89 @@ QProcessEnvironment environmentForPrograms()
     return environment;
 }
 
+namespace {
+QIcon iconOf(const QString& program)
+{
+    QSvgRenderer drawing(QStringLiteral(":/icons/") + program + QStringLiteral(".svg"));
+    QIcon icon;
+    if (!drawing.isValid())
+        return icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        drawing.render(&painter);
+        painter.end();
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+}  // namespace
+
+void identifyProgram()
+{
+    const QString program = QCoreApplication::applicationName();  // the executable's name
+    const QString suite = QStringLiteral(SUITE_ID);
+    const QString id = program == QLatin1String("svetlo") ? suite : suite + QLatin1Char('.') + program;
+    QCoreApplication::setApplicationName(id);  // the class of the X11 window
+    QGuiApplication::setDesktopFileName(id);
+    QGuiApplication::setWindowIcon(iconOf(program));
+}
+
+namespace {
+// A window's page and frames as assistive technology sees them: only the controls that
+// are shown (the parameter boxes, the never-shown speed frames and the captions a run
+// has yet to reveal are not there).
+class ShownChildren : public QAccessibleWidget {
+public:
+    ShownChildren(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+    int childCount() const override { return int(shown().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> children = shown();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? int(shown().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            if (const auto* frame = qobject_cast<const QGroupBox*>(widget()))
+                return frame->title();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    QList<QWidget*> shown() const
+    {
+        QList<QWidget*> children;
+        for (QObject* o : widget()->children())
+            if (auto* w = qobject_cast<QWidget*>(o); w && !w->isWindow() && !w->isHidden())
+                children << w;
+        return children;
+    }
+};
+
+QAccessibleInterface* accessibleOfTheSuite(const QString&, QObject* object)
+{
+    auto* w = qobject_cast<QWidget*>(object);
+    if (!w || !dynamic_cast<Form*>(w->window()) || w->isWindow())
+        return nullptr;
+    if (dynamic_cast<Canvas*>(w))
+        return new QAccessibleWidget(w, QAccessible::Graphic);  // named and described by its window
+    if (w->objectName() == QLatin1String("page"))
+        return new ShownChildren(w, QAccessible::Pane);
+    if (qobject_cast<QGroupBox*>(w))
+        return new ShownChildren(w, QAccessible::Grouping);
+    return nullptr;
+}
+}  // namespace
+
 void setUpApplication()
 {
+    QAccessible::installFactory(accessibleOfTheSuite);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QPalette palette;
     const QColor grey(192, 192, 192);

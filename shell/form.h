@@ -100,8 +100,16 @@ public:
     // Opens the window maximised on its screen, the Start button holding the focus.
     void showOnScreen();
 
-    // Puts the drawing area, as drawn, on the clipboard (Ctrl+C while idle).
+    // Puts the client area as the user sees it on the clipboard: the picture with the
+    // captions and formulas on it (Ctrl+C while idle).
     void copyPicture();
+    QImage pictureAsSeen() const;
+    // The program, the suite's version and licence, the accompanying text, the keys (F1).
+    void about();
+    // Full screen for a projector, and back (F11).
+    void toggleFullScreen();
+    // The settings the picture was drawn with, as the picture's description gives them.
+    QString settingsDrawn() const;
 
     // Shows what the surface has drawn and handles the pending events (during a run
     // the input among them is held for later).
@@ -122,6 +130,7 @@ private:
     int freeRoomRight(const QWidget* w) const;
 
     QString title_;
+    QString whatItShows_;
     QSize design_;
     double shrink_ = 1;
     DrawingSurface surface_;
@@ -145,6 +154,11 @@ void scaleToFillTheScreen(int argc, char** argv, QSize design = Form::kDesign);
 // The environment for a program started from here: the scale factor the user gave, not ours.
 QProcessEnvironment environmentForPrograms();
 
+// The running program as the desktop knows it: its id (after the executable's name) as
+// its desktop file name and window class, so a dock ties its windows to its menu entry,
+// and its icon on every window.
+void identifyProgram();
+
 // A program's main: creates its window, opens it and serves its events until it closes.
 template <class Window>
 int runProgram(int& argc, char** argv)
@@ -152,6 +166,7 @@ int runProgram(int& argc, char** argv)
     scaleToFillTheScreen(argc, argv, Window::kDesign);
     QApplication app(argc, argv);
     setUpApplication();
+    identifyProgram();
     Window window;
     window.showOnScreen();
     return app.exec();

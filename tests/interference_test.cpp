@@ -1,12 +1,18 @@
 // interference's window and its run: the fringe pattern behind two holes.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -353,4 +359,80 @@ TEST_F(Interference, GoldenPictureAtTheDefaultSettings)
 {
     start();
     EXPECT_TRUE(matchesGolden(drawingArea(), "interference_default"));
+}
+
+// ---------------------------------------------------------------- the window on the desktop
+
+TEST_F(Interference, AssistiveTechnologySeesANamedDescribedPictureAndOnlyTheShownControls)
+{
+    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(f.findChild<QWidget*>("canvas"));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->role(), QAccessible::Graphic);
+    EXPECT_EQ(picture->text(QAccessible::Name), "Interference");
+    EXPECT_EQ(picture->text(QAccessible::Description), "Dvě trasy, dva radiusvektory a interferenční obrazec.");
+    f.select("op40");
+    start();
+    const QString described = picture->text(QAccessible::Description);
+    EXPECT_TRUE(described.contains("Vzdálenost Detektor-Clona: větší")) << described.toStdString();
+    EXPECT_TRUE(described.contains("Rozteč dírek: střední")) << "the spacing drawn: " << described.toStdString();
+
+    QAccessibleInterface* page = QAccessible::queryAccessibleInterface(f.findChild<QWidget*>("page"));
+    ASSERT_TRUE(page);
+    QStringList seen;
+    for (int i = 0; i < page->childCount(); ++i) {
+        QWidget* w = qobject_cast<QWidget*>(page->child(i)->object());
+        ASSERT_TRUE(w);
+        EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
+        seen << w->objectName();
+    }
+    EXPECT_TRUE(seen.contains("canvas") && seen.contains("cmdStart") && seen.contains("labPravde"));
+    EXPECT_FALSE(seen.contains("frmAnimace") || seen.contains("nSpomaleni")) << seen.join(' ').toStdString();
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(f.control("HScroll1"));
+    EXPECT_EQ(bar->text(QAccessible::Name), "Rychlost animace");
+}
+
+TEST_F(Interference, CtrlCCopiesThePictureWithItsLabelsAsTheWindowShowsThem)
+{
+    start();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&f, Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QApplication::clipboard()->image();
+    ASSERT_EQ(copied.size(), f.surface().clientSize()) << "the client area";
+    for (const char* name : {"labZdroj", "labA", "labB", "labDetektor", "labPravde"}) {
+        const QRect where = f.control(name)->geometry();
+        int ink = 0;
+        for (int y = where.top(); y <= where.bottom(); ++y)
+            for (int x = where.left(); x <= where.right(); ++x)
+                ink += qGray(copied.pixel(x, y)) < 64;
+        EXPECT_GT(ink, 10) << name << " is on the copy";
+    }
+    EXPECT_EQ(copied.pixelColor(f.control("cmdStart")->geometry().center()), QColor(192, 192, 192))
+        << "the buttons are not";
+}
+
+TEST_F(Interference, F1TellsWhatTheProgramIsAndF11FillsTheScreen)
+{
+    QString title, text;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+            box->accept();
+        }
+    });
+    QTest::keyClick(&f, Qt::Key_F1);
+    EXPECT_EQ(title, "O programu Interference");
+    for (const char* part : {"Interference - dvě dírky v cloně", "verze 1.0.0", kWebAddress, "Esc", "Ctrl+C", "F11"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part;
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QTest::keyClick(&f, Qt::Key_F11);
+    EXPECT_TRUE(f.isFullScreen());
+    QTest::keyClick(&f, Qt::Key_F11);
+    EXPECT_FALSE(f.isFullScreen());
+    QStringList commands;
+    for (QAction* a : f.actions())
+        commands << a->text() + ' ' + a->shortcut().toString();
+    EXPECT_EQ(commands, (QStringList{"Kopírovat obrázek Ctrl+C", "O programu F1", "Celá obrazovka F11"}))
+        << "the keys, in the window's context menu";
 }

@@ -8,13 +8,18 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq "$deb" >"$work/apt" 2>&1 || { cat "$work/apt"; fail "the package did not install"; }
 trap 'apt-get remove -y -qq svetlo-a-sipky >/dev/null 2>&1; cleanup' EXIT
 
-desktop-file-validate /usr/share/applications/org.example.SvetloASipky*.desktop || fail "desktop entries"
-[ "$(ls /usr/share/applications/org.example.SvetloASipky*.desktop | wc -l)" = 9 ] || fail "nine menu entries expected"
-[ "$(ls /usr/share/icons/hicolor/scalable/apps/org.example.SvetloASipky*.svg | wc -l)" = 9 ] || fail "nine icons expected"
-appstreamcli validate --no-net /usr/share/metainfo/org.example.SvetloASipky.metainfo.xml || fail "metainfo"
+# A clean package: lintian finds no error and no warning, the validators nothing to say.
+lintian --pedantic "$deb" >"$work/lintian" 2>&1
+! grep -E '^(E|W):' "$work/lintian" || fail "lintian: $(grep -E '^(E|W):' "$work/lintian")"
+said=$(desktop-file-validate /usr/share/applications/org.example.svetloasipky*.desktop 2>&1)
+[ -z "$said" ] || fail "desktop entries: $said"
+[ "$(ls /usr/share/applications/org.example.svetloasipky*.desktop | wc -l)" = 9 ] || fail "nine menu entries expected"
+[ "$(ls /usr/share/icons/hicolor/scalable/apps/org.example.svetloasipky*.svg | wc -l)" = 9 ] || fail "nine icons expected"
+said=$(appstreamcli validate --pedantic --no-net /usr/share/metainfo/org.example.svetloasipky.metainfo.xml 2>&1)
+[ "$said" = "✔ Validation was successful." ] || fail "metainfo: $said"
 
-entry=/usr/share/applications/org.example.SvetloASipky.desktop
-grep -q '^Categories=Education;Science;Physics;$' "$entry" || fail "categories"
+entry=/usr/share/applications/org.example.svetloasipky.desktop
+grep -q '^Categories=Education;Physics;$' "$entry" || fail "categories"
 command=$(sed -n 's/^Exec=//p' "$entry")
 $command >"$work/out" 2>&1 &
 pids+=($!)
@@ -23,6 +28,7 @@ launcher=$(head -n1 "$work/launcher")
 
 titles=("Vidivizur - " "Parabola - " "pathways - " "Fokus lupy - " "Interference - " "fringeworks - "
         "glassecho - " "Rozavezavu -  ")
+programs=(vidivizur parabola pathways lupa interference fringeworks glassecho rozavezavu)
 for i in "${!titles[@]}"; do
   xdotool windowfocus --sync "$launcher"
   xdotool key --clearmodifiers Home
@@ -32,6 +38,12 @@ for i in "${!titles[@]}"; do
   xdotool key Return
   wait_for 'xdotool search --onlyvisible --name "^${titles[$i]}" >"$work/wid"' 30 ||
     fail "the launcher did not open '${titles[$i]}'"
+  # The window belongs to its menu entry: its class is the entry's StartupWMClass, and it has its icon.
+  program=${programs[$i]}
+  class=$(sed -n 's/^StartupWMClass=//p' "/usr/share/applications/org.example.svetloasipky.$program.desktop")
+  wm=$(xprop -id "$(head -n1 "$work/wid")" WM_CLASS _NET_WM_ICON)
+  echo "$wm" | grep -q "^WM_CLASS(STRING) = \"$program\", \"$class\"$" || fail "$program: $(echo "$wm" | head -n1), entry $class"
+  echo "$wm" | grep -q "^_NET_WM_ICON(CARDINAL) = " || fail "$program has no window icon"
   xdotool windowclose "$(head -n1 "$work/wid")" 2>/dev/null || xdotool windowkill "$(head -n1 "$work/wid")"
   wait_for '! xdotool search --onlyvisible --name "^${titles[$i]}" >/dev/null' 30 || fail "'${titles[$i]}' did not close"
 done
