@@ -10,12 +10,12 @@ tree=$(dirname "$0")/accessible_tree.py
 check() {  # PROGRAM TITLE
   dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-    "$1/$2" >/dev/null 2>&1 &
+    "$1/$2" >"$4.out" 2>&1 &
     program=$!
-    /usr/bin/python3 "$3" "$2" >"$4"
+    /usr/bin/python3 "$3" "$2" >"$4" 2>"$4.err"
     code=$?
     kill $program
-    exit $code' check "$bin" "$1" "$tree" "$work/tree.$1" 2>/dev/null || fail "$1: no accessibility tree"
+    exit $code' check "$bin" "$1" "$tree" "$work/tree.$1" 2>/dev/null || fail "$1: no accessibility tree: $(tail -n 3 "$work/tree.$1.err") $(tail -n 5 "$work/tree.$1.out")"
   local t="$work/tree.$1"
   grep -q "^2|image|$2|.\\+|shown$" "$t" || grep -q "^3|image|$2|.\\+|shown$" "$t" ||
     fail "$1: no drawing area named '$2' with a description: $(grep '|image|' "$t")"

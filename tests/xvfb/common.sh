@@ -1,6 +1,7 @@
 # Shared by the real-window tests: an Xvfb display of their own, and clean-up.
 # usage: source common.sh [DISPLAY_NUMBER]; the X server picks a free display itself
-# (the number is only a hint to read logs by) and says when it is ready.
+# (the number is only a hint to read logs by) and says when it is ready. It does not
+# reset when its last client leaves, so a program started next always finds it.
 set -u
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
@@ -13,7 +14,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 "${SCREEN:-800x600}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${SCREEN:-800x600}x24" -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 300); do
   [ -s "$work/display" ] && break
