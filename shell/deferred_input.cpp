@@ -35,6 +35,7 @@ void DeferredInput::serve()
     while (!held_.empty()) {
         Held next = std::move(held_.front());
         held_.pop_front();
+        served_ = next.number;
         if (next.receiver) {
             const std::unique_ptr<QEvent> event = next.make();
             QCoreApplication::sendEvent(next.receiver, event.get());
@@ -106,7 +107,7 @@ void DeferredInput::keep(QObject* receiver, const QEvent& event)
     if (type == QEvent::MouseMove && !held_.empty() && held_.back().type == QEvent::MouseMove &&
         held_.back().receiver == receiver)
         held_.pop_back();
-    held_.push_back({receiver, type, std::move(make)});
+    held_.push_back({nextNumber_++, receiver, type, std::move(make)});
 }
 
 bool DeferredInput::eventFilter(QObject* receiver, QEvent* event)
@@ -136,8 +137,10 @@ bool DeferredInput::eventFilter(QObject* receiver, QEvent* event)
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (steersTheRun(key)) {
             if (event->type() == QEvent::KeyPress && !key.isAutoRepeat()) {
-                if (key.key() == Qt::Key_Escape)
+                if (key.key() == Qt::Key_Escape) {
                     pacing_.stop();
+                    cancelledBefore_ = nextNumber_;
+                }
                 else
                     pacing_.togglePause();
             }

@@ -6,12 +6,14 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -88,6 +90,24 @@ void paint(QWidget* w, Colour back, Colour fore)
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
+
+// A close of the question box from the window manager: the box answers "Ne" as it
+// does for Esc, and the window it asked for closes as well.
+class CloseAlsoCloses : public QObject {
+public:
+    CloseAlsoCloses(QWidget* window, QObject* box) : QObject(box), window_(window) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close && event->spontaneous() && window_)
+            QMetaObject::invokeMethod(window_, [w = window_] { if (w) w->close(); }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    QPointer<QWidget> window_;
+};
 }  // namespace
 
 Form::Asker Form::asker = &Form::messageBox;
@@ -383,10 +403,21 @@ int Form::askYesNo(const QString& question)
 int Form::messageBox(QWidget* parent, const QString& title, const QString& question)
 {
     QMessageBox box(QMessageBox::NoIcon, title, question, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("question"));
     QPushButton* yes = box.addButton(QStringLiteral("Ano"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
+    QPushButton* no = box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
-    box.exec();
+    box.setEscapeButton(no);
+    // Not modal, so that the window it asks for still takes a close from the window
+    // manager (the run that asks holds the window's other input meanwhile); closing the
+    // question itself answers "Ne" and closes that window too.
+    box.setWindowModality(Qt::NonModal);
+    QEventLoop answered;
+    QObject::connect(&box, &QDialog::finished, &answered, &QEventLoop::quit);
+    auto* closing = new CloseAlsoCloses(parent, &box);
+    box.installEventFilter(closing);
+    box.show();
+    answered.exec();
     return box.clickedButton() == yes ? vbYes : vbNo;
 }
 
@@ -443,7 +474,10 @@ void Form::run(const std::function<void()>& simulation)
         queuedRuns_.push_back(simulation);
         return;
     }
+    if (input_.servingCancelledRuns())  // a Start clicked before an Esc
+        return;
     running_ = true;
+    busyChanged();
     input_.hold();
     pacing_.resetGaps();
     pacing_.begin();
@@ -462,6 +496,8 @@ void Form::run(const std::function<void()>& simulation)
     pacing_.end();
     input_.release();
     running_ = false;
+    busyChanged();
+    placePage();  // at the window's size now, if it changed during the run
     canvas_->updateChanged();
     canvas_->setAccessibleDescription(whatItShows_ + QStringLiteral(" Nakresleno s nastavením: ") + settingsDrawn() +
                                       QLatin1Char('.'));
@@ -570,6 +606,9 @@ void Form::closeEvent(QCloseEvent* event)
         // window closes.
         closePending_ = true;
         pacing_.stop();
+        // A question the run waits for is answered "Ne".
+        if (auto* question = findChild<QDialog*>(QStringLiteral("question")); question && question->isVisible())
+            question->done(QDialog::Rejected);
         event->ignore();
         return;
     }
@@ -578,13 +617,28 @@ void Form::closeEvent(QCloseEvent* event)
 
 void Form::resizeEvent(QResizeEvent* event)
 {
+    placePage();
+    QWidget::resizeEvent(event);
+}
+
+void Form::placePage()
+{
     // The design area, centred where the window leaves room around it; what of it the
-    // window shows is the client area the programs draw on.
+    // window shows is the client area the programs draw on. A run draws on to its end
+    // in the client area it began with: the window's new size reaches the picture after it.
     const QPoint at(std::max(0, (width() - design_.width()) / 2), std::max(0, (height() - design_.height()) / 2));
     page_->setGeometry(QRect(at, design_));
     canvas_->setGeometry(page_->rect());
-    surface_.setClientSize(design_.boundedTo(size() - QSize(at.x(), at.y())));
-    QWidget::resizeEvent(event);
+    if (!running_)
+        surface_.setClientSize(design_.boundedTo(size() - QSize(at.x(), at.y())));
+}
+
+void Form::busyChanged()
+{
+    QAccessible::State busy;
+    busy.busy = true;
+    QAccessibleStateChangeEvent changed(canvas_, busy);
+    QAccessible::updateAccessibility(&changed);
 }
 
 namespace {
@@ -690,13 +744,26 @@ private:
     }
 };
 
+// The picture: busy while a run draws in it.
+class Picture : public QAccessibleWidget {
+public:
+    explicit Picture(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (const auto* form = dynamic_cast<const Form*>(widget()->window()))
+            s.busy = form->isRunning();
+        return s;
+    }
+};
+
 QAccessibleInterface* accessibleOfTheSuite(const QString&, QObject* object)
 {
     auto* w = qobject_cast<QWidget*>(object);
     if (!w || !dynamic_cast<Form*>(w->window()) || w->isWindow())
         return nullptr;
     if (dynamic_cast<Canvas*>(w))
-        return new QAccessibleWidget(w, QAccessible::Graphic);  // named and described by its window
+        return new Picture(w);  // named and described by its window
     if (w->objectName() == QLatin1String("page"))
         return new ShownChildren(w, QAccessible::Pane);
     if (qobject_cast<QGroupBox*>(w))

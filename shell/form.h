@@ -73,7 +73,8 @@ public:
     void setTop(const QString& name, float top);
     void setShown(const QString& name, bool visible);
 
-    // The yes/no question, titled with the program's title: 6 for "Ano", 7 for "Ne".
+    // The yes/no question a run asks, titled with the program's title: 6 for "Ano", 7 for
+    // "Ne". A close of the window while it waits answers "Ne".
     static constexpr int vbYes = 6, vbNo = 7;
     int askYesNo(const QString& question);
     // Who answers the question; tests put their own answer here.
@@ -124,6 +125,10 @@ private:
     QLineEdit* box(const QString& name) const;
     // What a handler drew outside a run goes to the screen when it returns.
     void handled();
+    // Places the design area in the window and sizes the client area to it (not during a run).
+    void placePage();
+    // Tells assistive technology that a run began or ended.
+    void busyChanged();
     // Lays every caption out for its box as designed.
     void fitCaptions();
     // The pixels right of a control up to its neighbour or its frame's border.

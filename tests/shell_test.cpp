@@ -501,6 +501,105 @@ TEST_F(RunOfSteps, ACloseFromTheWindowManagerStopsTheRunAndClosesTheWindowAtOnce
     EXPECT_FALSE(f.isVisible());
 }
 
+TEST_F(RunOfSteps, AResizeDuringARunReachesThePictureOnlyAfterIt)
+{
+    std::set<float> widths;
+    f.pacing().showPicture = [&] {
+        widths.insert(f.surface().ScaleWidth());
+        f.showPicture();
+    };
+    const QSize before = f.surface().clientSize();
+    run(10, 3, [&] { f.resize(500, 400); });
+    EXPECT_EQ(widths, (std::set<float>{float(before.width())})) << "the run drew in one client area";
+    EXPECT_EQ(f.surface().clientSize(), QSize(500, 400)) << "and the window's new size came after it";
+}
+
+namespace {
+// The question box that is open now, if any.
+QMessageBox* openQuestion()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+            return box;
+    return nullptr;
+}
+
+// Acts once the question box is open (the run shows its picture before it asks).
+void whenAsked(QObject* context, std::function<void(QMessageBox&)> act)
+{
+    auto* poll = new QTimer(context);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, act = std::move(act)] {
+        if (QMessageBox* box = openQuestion()) {
+            poll->deleteLater();
+            poll->stop();
+            act(*box);
+        }
+    });
+    poll->start(5);
+}
+}  // namespace
+
+TEST_F(RunOfSteps, WhileTheQuestionWaitsTheWindowStillClosesAndKonecWaitsForTheAnswer)
+{
+    // A close from the window manager: the question is answered "Ne", the run stops, the window closes.
+    int answer = 0;
+    f.simulation = [&] {
+        whenAsked(&f, [&](QMessageBox& box) {
+            EXPECT_FALSE(box.isModal()) << "the window behind it takes a close";
+            f.close();
+        });
+        answer = f.askYesNo("Otázka?");
+        f.pacing().wait(40000);
+        f.log.push_back("after the question");
+    };
+    QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton);
+    EXPECT_EQ(answer, Form::vbNo);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin"}));
+    EXPECT_FALSE(f.isVisible());
+
+    // Konec clicked while the question waits: held, and served after the answer and the run.
+    f.log.clear();
+    f.showOnScreen();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.simulation = [&] {
+        whenAsked(&f, [&](QMessageBox& box) {
+            clickInWindow(f, "cmdKonec");
+            EXPECT_TRUE(f.isVisible());
+            for (QAbstractButton* b : box.buttons())
+                if (b->text() == "Ano")
+                    b->click();
+        });
+        answer = f.askYesNo("Otázka?");
+        f.log.push_back("after the question");
+    };
+    QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton);
+    EXPECT_EQ(answer, Form::vbYes);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin", "after the question", "end"}));
+    EXPECT_FALSE(f.isVisible()) << "Konec, after the run";
+}
+
+TEST_F(RunOfSteps, EscCancelsTheRunsThatStartClicksQueuedButServesTheRest)
+{
+    run(100, 3, [&] {
+        for (int i = 0; i < 5; ++i)
+            clickInWindow(f, "cmdStart");
+        clickInWindow(f, "opModrá");
+        clickInWindow(f, "cmdStart");
+        keyInWindow(f, Qt::Key_Escape);
+    });
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin", "blue"})) << "no run after Esc; the option served";
+    EXPECT_FALSE(f.isRunning());
+
+    // Two Start clicks made while idle, the second during the first run, give two runs.
+    f.log.clear();
+    bool clicked = false;
+    run(3, 1, [&] {
+        if (!std::exchange(clicked, true))
+            clickInWindow(f, "cmdStart");
+    });
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin", "end", "begin", "end"}));
+}
+
 TEST(Window, WhatAHandlerDrawsIsOnTheScreenWhenItReturns)
 {
     TestForm f;

@@ -78,6 +78,26 @@ stopped=$(($(time_of idle "$escape") - escape))
 [ "$stopped" -le 200 ] || fail "Esc stopped the run after $stopped ms, expected within 200 ms"
 wait_for 'seen "HScroll1 27000" $escape' 5 || fail "the trough click made before Esc was not served after it"
 echo "Esc: the slowest run stopped $stopped ms after the key, the click before it served after it"
+
+# A storm of Start clicks during a slow run, then Esc: the runs they would start are
+# cancelled, the trough click among them is still served.
+from=$(now)
+click 600 24
+wait_for 'seen run $from' 10 || fail "Start did not begin the slow run"
+xdotool click --repeat 10 --delay 30 1  # the pointer still on Start
+click 460 32
+click 600 24
+xdotool click --repeat 9 --delay 30 1
+escape=$(now)
+xdotool key Escape
+wait_for 'seen idle $escape' 5 || fail "Esc did not stop the run of the storm"
+idle=$(($(time_of idle "$escape") - escape))
+[ "$idle" -le 500 ] || fail "idle $idle ms after Esc, expected within 500 ms"
+wait_for 'seen "HScroll1 24000" $escape' 5 || fail "the trough click within the storm was not served"
+click 460 32  # served at once when no run of the storm holds it
+wait_for 'seen "HScroll1 21000" $escape' 2 || fail "a click after Esc was held: a run of the storm began"
+! seen run "$escape" || fail "a Start of the storm began a run after Esc"
+echo "20 Start clicks during a slow run, then Esc: idle $idle ms after the key, no run after it, the click among them served"
 click 688 24
 wait_for '! kill -0 $pid 2>/dev/null' 40 || fail "Konec did not end vidivizur"
 
