@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
           fonts-liberation2 xvfb xdotool x11-utils x11-apps imagemagick
           appstream desktop-file-utils dpkg-dev file libxcb1-dev
-          lintian qt6-svg-dev python3-pyatspi at-spi2-core dbus)
+          lintian qt6-svg-dev python3-pyatspi at-spi2-core dbus
+          openbox wmctrl python3-xlib)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
