@@ -11,5 +11,5 @@ bash scripts/build.sh build
 (cd build && cpack -G DEB >/dev/null)
 bash tests/xvfb/package_test.sh "$PWD"/build/svetlo-a-sipky_*.deb 88
 bash scripts/build.sh build-sanitize -DSUITE_SANITIZE=ON -DSUITE_BENCH=OFF
-(cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
    ctest --output-on-failure -j 2 -E '^xvfb\.')
