@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the normal build with the package test,
-# then the tests again built with the address and undefined-behaviour sanitizers.
+# then the tests again built with the address and undefined-behaviour sanitizers, and
+# random input for every program in a real window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -10,6 +11,12 @@ bash scripts/build.sh build
 # from the launcher's menu entry, remove it.
 (cd build && cpack -G DEB >/dev/null)
 bash tests/xvfb/package_test.sh "$PWD"/build/svetlo-a-sipky_*.deb 88
-bash scripts/build.sh build-sanitize -DSUITE_SANITIZE=ON -DSUITE_BENCH=OFF
-(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-   ctest --output-on-failure -j 2 -E '^xvfb\.')
+bash scripts/build.sh build-sanitize -DSUITE_SANITIZE=ON -DSUITE_BENCH=OFF -DSUITE_RANDOM_EVENTS=1000
+# With leak detection; what Qt and the libraries under it keep to the end is suppressed.
+export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1
+(cd build-sanitize && ctest --output-on-failure -j 2 -E '^(xvfb|random_input)\.')
+# Seeded random input for every program and the launcher in a real window, 1000 events
+# each, two programs at a time (scripts/random_input.sh sends more).
+(cd build-sanitize && ctest --output-on-failure -j 2 -R '^random_input\.')
