@@ -223,6 +223,15 @@ def states(node):
         return None
 
 
+def fresh_states(node):
+    """The node's states as they are now, not as cached (None: no answer)."""
+    try:
+        node.clearCache()
+    except Exception:
+        pass
+    return states(node)
+
+
 def extents(node):
     try:
         e = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -350,7 +359,6 @@ class Instance:
         self.proc = subprocess.Popen([driver.exe], stdout=self.err, stderr=subprocess.STDOUT,
                                      stdin=subprocess.DEVNULL, cwd=driver.work)
         self.pid = self.proc.pid
-        self.started = now()
         self.main = None
         self.app = None
         self.picture = None
@@ -436,11 +444,7 @@ class Instance:
         """Whether the program takes its window as the active one (None: no answer)."""
         if self.frame is None:
             return None
-        try:
-            self.frame.clearCache()
-        except Exception:
-            pass
-        s = states(self.frame)
+        s = fresh_states(self.frame)
         return None if s is None else s.contains(pyatspi.STATE_ACTIVE)
 
     def mapping(self):
@@ -460,11 +464,7 @@ class Instance:
         """True while a run draws; None when the program does not answer."""
         if self.picture is None:
             return False
-        try:
-            self.picture.clearCache()
-        except Exception:
-            pass
-        s = states(self.picture)
+        s = fresh_states(self.picture)
         if s is None:
             return None
         return s.contains(pyatspi.STATE_BUSY)
@@ -577,7 +577,6 @@ class Driver:
         self.time_budget = args.seconds if args.seconds > 0 else max(60.0, self.events * 0.06)
         # The launcher: where its stubs write who was started.
         self.opened_log = args.opened_log
-        self.expected_opened = collections.Counter()
         self.last_open = {}  # row -> when it was opened
         self.layout_changed = 0  # when the window last changed (a start, the window manager)
 

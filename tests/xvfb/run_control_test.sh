@@ -33,6 +33,20 @@ timed_run() {
 
 within() { [ "$2" -le "$1" ] && [ "$1" -le "$3" ]; }
 
+# vidivizur's Start at (600, 24) begins a run.
+begin_run() {
+  local from; from=$(now)
+  click 600 24
+  wait_for 'seen run $from' 10 || fail "Start did not begin $1"
+}
+# Esc: sets escape to the time of the key and stopped to the milliseconds until idle.
+escape_run() {
+  escape=$(now)
+  xdotool key Escape
+  wait_for 'seen idle $escape' 5 || fail "Esc did not stop $1"
+  stopped=$(($(time_of idle "$escape") - escape))
+}
+
 # vidivizur: Start at (600, 24); the speed bar spans 408..545 x 24..41, its
 # thumb at the left end when the value is 1.
 observe vidivizur "Vidivizur - "
@@ -67,37 +81,27 @@ xdotool key End
 wait_for 'seen "HScroll1 30000"' 5 || fail "End did not move the bar to its slowest end"
 echo "speed bar: trough 1 -> 3001, Right +300, Left -300, End 30000"
 
-from=$(now)
-click 600 24
-wait_for 'seen run $from' 10 || fail "Start did not begin the slowest run"
+begin_run "the slowest run"
 click 460 32           # the trough left of the thumb, during the run
-escape=$(now)
-xdotool key Escape
-wait_for 'seen idle $escape' 5 || fail "Esc did not stop the run"
-stopped=$(($(time_of idle "$escape") - escape))
+escape_run "the run"
 [ "$stopped" -le 200 ] || fail "Esc stopped the run after $stopped ms, expected within 200 ms"
 wait_for 'seen "HScroll1 27000" $escape' 5 || fail "the trough click made before Esc was not served after it"
 echo "Esc: the slowest run stopped $stopped ms after the key, the click before it served after it"
 
 # A storm of Start clicks during a slow run, then Esc: the runs they would start are
 # cancelled, the trough click among them is still served.
-from=$(now)
-click 600 24
-wait_for 'seen run $from' 10 || fail "Start did not begin the slow run"
+begin_run "the slow run"
 xdotool click --repeat 10 --delay 30 1  # the pointer still on Start
 click 460 32
 click 600 24
 xdotool click --repeat 9 --delay 30 1
-escape=$(now)
-xdotool key Escape
-wait_for 'seen idle $escape' 5 || fail "Esc did not stop the run of the storm"
-idle=$(($(time_of idle "$escape") - escape))
-[ "$idle" -le 500 ] || fail "idle $idle ms after Esc, expected within 500 ms"
+escape_run "the run of the storm"
+[ "$stopped" -le 500 ] || fail "idle $stopped ms after Esc, expected within 500 ms"
 wait_for 'seen "HScroll1 24000" $escape' 5 || fail "the trough click within the storm was not served"
 click 460 32  # served at once when no run of the storm holds it
 wait_for 'seen "HScroll1 21000" $escape' 2 || fail "a click after Esc was held: a run of the storm began"
 ! seen run "$escape" || fail "a Start of the storm began a run after Esc"
-echo "20 Start clicks during a slow run, then Esc: idle $idle ms after the key, no run after it, the click among them served"
+echo "20 Start clicks during a slow run, then Esc: idle $stopped ms after the key, no run after it, the click among them served"
 click 688 24
 wait_for '! kill -0 $pid 2>/dev/null' 40 || fail "Konec did not end vidivizur"
 
