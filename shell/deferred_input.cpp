@@ -9,7 +9,10 @@
 
 #include "pacing.h"
 
-DeferredInput::DeferredInput(QWidget& window, Pacing& pacing) : window_(window), pacing_(pacing) {}
+DeferredInput::DeferredInput(QWidget& window, Pacing& pacing, std::function<void()> stop)
+    : window_(window), pacing_(pacing), stop_(std::move(stop))
+{
+}
 
 DeferredInput::~DeferredInput() { release(); }
 
@@ -138,7 +141,7 @@ bool DeferredInput::eventFilter(QObject* receiver, QEvent* event)
         if (steersTheRun(key)) {
             if (event->type() == QEvent::KeyPress && !key.isAutoRepeat()) {
                 if (key.key() == Qt::Key_Escape) {
-                    pacing_.stop();
+                    stop_();
                     cancelledBefore_ = nextNumber_;
                 }
                 else

@@ -18,7 +18,8 @@ class QWindow;
 // cancels the runs that what was held before it would start.
 class DeferredInput : public QObject {
 public:
-    DeferredInput(QWidget& window, Pacing& pacing);
+    // stop: what Esc does to the run (stops it, and answers a question it waits for).
+    DeferredInput(QWidget& window, Pacing& pacing, std::function<void()> stop);
     ~DeferredInput() override;
 
     // From now on the window's input is held (until release).
@@ -50,6 +51,7 @@ private:
     };
     QWidget& window_;
     Pacing& pacing_;
+    std::function<void()> stop_;
     QPointer<QWindow> holding_;
     std::deque<Held> held_;
     bool serving_ = false;

@@ -116,7 +116,7 @@ Form::Form(const QString& formName, const QString& title, Layout layout, const Q
     : title_(title),
       design_(design),
       surface_(QSize(1000, 700).expandedTo(design)),
-      input_(*this, pacing_),
+      input_(*this, pacing_, [this] { stopRun(); }),
       page_(new QWidget(this)),
       canvas_(new Canvas(surface_, page_))
 {
@@ -599,16 +599,21 @@ void Form::toggleFullScreen()
         showFullScreen();
 }
 
+void Form::stopRun()
+{
+    pacing_.stop();
+    // A question the run waits for is answered "Ne": the run stops as soon as it has the answer.
+    if (auto* question = findChild<QDialog*>(QStringLiteral("question")); question && question->isVisible())
+        question->done(QDialog::Rejected);
+}
+
 void Form::closeEvent(QCloseEvent* event)
 {
     if (running_) {
         // A close from the window manager: the run stops at its next step, then the
         // window closes.
         closePending_ = true;
-        pacing_.stop();
-        // A question the run waits for is answered "Ne".
-        if (auto* question = findChild<QDialog*>(QStringLiteral("question")); question && question->isVisible())
-            question->done(QDialog::Rejected);
+        stopRun();
         event->ignore();
         return;
     }

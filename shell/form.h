@@ -127,6 +127,9 @@ private:
     void handled();
     // Places the design area in the window and sizes the client area to it (not during a run).
     void placePage();
+    // Esc or a close during a run: the run stops at its next step, and a question it
+    // waits for is answered "Ne".
+    void stopRun();
     // Tells assistive technology that a run began or ended.
     void busyChanged();
     // Lays every caption out for its box as designed.

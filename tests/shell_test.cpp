@@ -578,6 +578,33 @@ TEST_F(RunOfSteps, WhileTheQuestionWaitsTheWindowStillClosesAndKonecWaitsForTheA
     EXPECT_FALSE(f.isVisible()) << "Konec, after the run";
 }
 
+TEST_F(RunOfSteps, EscInTheWindowWhileTheQuestionWaitsAnswersItAndStopsTheRun)
+{
+    // Start and Konec clicked while the question waits, then Esc in the window behind it:
+    // the question is answered "Ne", the run stops, the Start is cancelled, Konec is served.
+    int answer = 0;
+    int asked = 0;
+    f.simulation = [&] {
+        ++asked;
+        whenAsked(&f, [&](QMessageBox& box) {
+            clickInWindow(f, "cmdStart");
+            clickInWindow(f, "cmdKonec");
+            keyInWindow(f, Qt::Key_Escape);
+            EXPECT_FALSE(box.isVisible());
+            if (box.isVisible())
+                box.reject();  // so that a failure does not wait for ever
+        });
+        answer = f.askYesNo("Otázka?");
+        f.pacing().wait(40000);
+        f.log.push_back("after the question");
+    };
+    QTest::mouseClick(f.control("cmdStart"), Qt::LeftButton);
+    EXPECT_EQ(answer, Form::vbNo);
+    EXPECT_EQ(asked, 1) << "the Start clicked before the Esc starts no run";
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin"}));
+    EXPECT_FALSE(f.isVisible()) << "Konec, served after the run";
+}
+
 TEST_F(RunOfSteps, EscCancelsTheRunsThatStartClicksQueuedButServesTheRest)
 {
     run(100, 3, [&] {
