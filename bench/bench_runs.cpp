@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "desktop_window.h"
 #include "form1.h"
 #include "animace.h"
 #include "glassecho_rozptyl.h"
@@ -26,10 +27,10 @@ using Seconds = std::chrono::duration<double>;
 struct Program {
     const char* name;
     const char* start;  // the Start button
-    std::function<std::unique_ptr<Form>()> make;
+    std::function<std::unique_ptr<DesktopWindow>()> make;
 };
 
-double timedRun(Form& form, const char* start)
+double timedRun(DesktopWindow& form, const char* start)
 {
     const auto begin = std::chrono::steady_clock::now();
     form.control<QPushButton>(start)->click();
@@ -44,28 +45,28 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     setUpApplication();
     // Runs after the first may ask whether to clear the picture: clear it.
-    Form::asker = [](QWidget*, const QString&, const QString&) { return Form::vbYes; };
+    Form::asker = [](const std::string&, const std::string&) { return Form::vbYes; };
     const Program programs[] = {
-        {"vidivizur", "ComSinusovka", [] { return std::make_unique<Form1>(); }},
+        {"vidivizur", "ComSinusovka", [] { return std::make_unique<Desktop<Form1>>(); }},
         // fringeworks: 50 photons a point (26,000 shots), 500 (260,000) and 500 drawn three times (780,000)
-        {"fringeworks", "cmdStart", [] { return std::make_unique<Animace>(); }},
-        {"fringew N500", "cmdStart", [] { auto f = std::make_unique<Animace>(); f->select("opfot500"); return f; }},
+        {"fringeworks", "cmdStart", [] { return std::make_unique<Desktop<Animace>>(); }},
+        {"fringew N500", "cmdStart", [] { auto f = std::make_unique<Desktop<Animace>>(); f->select("opfot500"); return f; }},
         {"fringew N500S3", "cmdStart",
-         [] { auto f = std::make_unique<Animace>(); f->select("opfot500"); f->select("opPomalá"); return f; }},
-        {"interference", "cmdStart", [] { return std::make_unique<frmInterference>(); }},
-        {"parabola", "cmdStart", [] { return std::make_unique<ParabolaQED>(); }},
-        {"lupa", "cmdStart", [] { return std::make_unique<FokusLupy>(); }},
-        {"pathways", "cmdStart", [] { return std::make_unique<pathways::Rozptyl>(); }},
-        {"glassecho", "cmdStart", [] { return std::make_unique<glassecho::Rozptyl>(); }},
+         [] { auto f = std::make_unique<Desktop<Animace>>(); f->select("opfot500"); f->select("opPomalá"); return f; }},
+        {"interference", "cmdStart", [] { return std::make_unique<Desktop<frmInterference>>(); }},
+        {"parabola", "cmdStart", [] { return std::make_unique<Desktop<ParabolaQED>>(); }},
+        {"lupa", "cmdStart", [] { return std::make_unique<Desktop<FokusLupy>>(); }},
+        {"pathways", "cmdStart", [] { return std::make_unique<Desktop<pathways::Rozptyl>>(); }},
+        {"glassecho", "cmdStart", [] { return std::make_unique<Desktop<glassecho::Rozptyl>>(); }},
         // rozavezavu: the reconstruction, its heaviest action (221 x 751 plate steps and hologram bars)
         {"rozavezavu", "cmdStart",
-         [] { auto f = std::make_unique<opSestava>(); f->select("opRekonstrukce"); return f; }},
+         [] { auto f = std::make_unique<Desktop<opSestava>>(); f->select("opRekonstrukce"); return f; }},
     };
     // --slowest: every program with its speed scroll bars at their slowest end.
     const bool slowest = QCoreApplication::arguments().contains(QStringLiteral("--slowest"));
     std::printf("%s\n", slowest ? "at the slowest setting" : "at the start-up speed");
-    std::printf("%-14s %10s %12s %7s %11s %9s %14s\n", "program", "free s", "no drawing s", "ratio", "designed s",
-                "paced s", "longest gap ms");
+    std::printf("%-14s %10s %10s %12s %7s %11s %9s %14s\n", "program", "operations", "free s", "no drawing s", "ratio",
+                "designed s", "paced s", "longest gap ms");
     for (const Program& p : programs) {
         auto form = p.make();
         form->showOnScreen();
@@ -73,19 +74,20 @@ int main(int argc, char** argv)
             for (const char* name : {"HScroll1", "HScroll2"})
                 if (auto* bar = form->control<QScrollBar>(name))
                     bar->setValue(bar->maximum());
-        form->pacing().setFree(true);
+        form->form().pacing().setFree(true);
         timedRun(*form, p.start);  // warm up
-        form->pacing().resetCount();
+        form->form().pacing().resetCount();
         const double free = timedRun(*form, p.start);
-        const double designed = form->pacing().designedSeconds();
-        form->surface().setRasterising(false);
+        const double designed = form->form().pacing().designedSeconds();
+        const unsigned long long operations = form->form().pacing().operations();
+        form->form().surface().setRasterising(false);
         const double arithmetic = timedRun(*form, p.start);
-        form->surface().setRasterising(true);
-        form->pacing().setFree(false);
+        form->form().surface().setRasterising(true);
+        form->form().pacing().setFree(false);
         const double paced = timedRun(*form, p.start);
-        const double gap = Seconds(form->pacing().longestGap()).count() * 1000;
-        std::printf("%-14s %10.4f %12.4f %7.1f %11.2f %9.2f %14.1f\n", p.name, free, arithmetic, free / arithmetic,
-                    designed, paced, gap);
+        const double gap = Seconds(form->form().pacing().longestGap()).count() * 1000;
+        std::printf("%-14s %10llu %10.4f %12.4f %7.1f %11.2f %9.2f %14.1f\n", p.name, operations, free, arithmetic,
+                    free / arithmetic, designed, paced, gap);
         std::fflush(stdout);
     }
     return 0;

@@ -19,7 +19,7 @@ double nanosecondsPer(int count, const std::function<void(int)>& op)
 
 int main()
 {
-    DrawingSurface s(QSize(1000, 700));
+    DrawingSurface s(Size{1000, 700});
     struct Case {
         const char* what;
         int count;

@@ -1,6 +1,5 @@
 #include "animace.h"
 
-#include <QLabel>
 
 namespace {
 const Control kLayout[] = {
@@ -62,7 +61,7 @@ const Control kLayout[] = {
 };
 }  // namespace
 
-Animace::Animace() : Form(QStringLiteral("Animace"), QStringLiteral("fringeworks"), kLayout)
+Animace::Animace() : Form("Animace", "fringeworks", kLayout)
 {
     onClick("opFot1", [this] { opFot1_Click(); });
     onClick("opFot5", [this] { opFot5_Click(); });

@@ -1,5 +1,5 @@
 #pragma once
-#include <QString>
+#include <string>
 
 #include "drawing_surface.h"
 
@@ -19,7 +19,7 @@ public:
     };
     // Probability and summed-arrow scales by the photon count as its box holds it
     // ("1", "5", "10", "50", "100", "500"); false for any other text.
-    static bool scalesFor(const QString& photonsText, double& probabilityScale, double& arrowScale);
+    static bool scalesFor(const std::string& photonsText, double& probabilityScale, double& arrowScale);
 
     // Where the geometry puts things, in pixels.
     static constexpr double ys = 581.0 / 2 + 50;  // the axis through source and holes (340.5)

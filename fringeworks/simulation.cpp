@@ -32,7 +32,7 @@ constexpr ScaleRow kScales[] = {
 };
 }  // namespace
 
-bool PhotonRun::scalesFor(const QString& photonsText, double& probabilityScale, double& arrowScale)
+bool PhotonRun::scalesFor(const std::string& photonsText, double& probabilityScale, double& arrowScale)
 {
     for (const ScaleRow& row : kScales)
         if (photonsText == numberToText(row.photons)) {

@@ -57,7 +57,7 @@ const OptionValue kOptionValues[] = {
 };
 }  // namespace
 
-glassecho::Rozptyl::Rozptyl() : Form(QStringLiteral("Rozptyl"), QStringLiteral("glassecho"), kLayout)
+glassecho::Rozptyl::Rozptyl() : Form("Rozptyl", "glassecho", kLayout)
 {
     onOptions(kOptionValues);
     onChange("HScroll1", [this] { HScroll1_Change(); });

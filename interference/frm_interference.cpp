@@ -70,7 +70,7 @@ const Control kLayout[] = {
 }  // namespace
 
 frmInterference::frmInterference()
-    : Form(QStringLiteral("frmInterference"), QStringLiteral("Interference"), kLayout)
+    : Form("frmInterference", "Interference", kLayout)
 {
     onClick("op60", [this] { op60_Click(); });
     onClick("op40", [this] { op40_Click(); });

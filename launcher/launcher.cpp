@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "fonts.h"
-#include "form.h"
+#include "desktop_window.h"
 
 
 namespace {

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "form.h"
+#include "desktop_window.h"
 #include "launcher.h"
 
 int main(int argc, char** argv)

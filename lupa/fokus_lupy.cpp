@@ -91,7 +91,7 @@ const OptionValue kOptionValues[] = {
 };
 }  // namespace
 
-FokusLupy::FokusLupy() : Form(QStringLiteral("FokusLupy"), QStringLiteral("Fokus lupy"), kLayout)
+FokusLupy::FokusLupy() : Form("FokusLupy", "Fokus lupy", kLayout)
 {
     onOptions(kOptionValues);
     onClick("opBody", [this] { setText("nZobrazení", "Body"); });

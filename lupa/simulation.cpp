@@ -71,9 +71,9 @@ void FokusLupy::cmdStart_Click()
     const double C = number("nClona");
     const double N = number("nPůlLupy");
     const double n = number("nIndex");
-    const QString frequencyText = text("nKmitočet");
+    const std::string frequencyText = text("nKmitočet");
     const double f = textToNumber(frequencyText);
-    const QString display = text("nZobrazení");
+    const std::string display = text("nZobrazení");
 
     // 1.
     s.ScaleMode = DrawingSurface::Pixels;

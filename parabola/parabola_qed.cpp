@@ -1,6 +1,5 @@
 #include "parabola_qed.h"
 
-#include <QWidget>
 
 namespace {
 const Control kLayout[] = {
@@ -64,7 +63,7 @@ const OptionValue kOptionValues[] = {
 };
 }  // namespace
 
-ParabolaQED::ParabolaQED() : Form(QStringLiteral("ParabolaQED"), QStringLiteral("Parabola"), kLayout)
+ParabolaQED::ParabolaQED() : Form("ParabolaQED", "Parabola", kLayout)
 {
     surface().ForeColor = colours::darkShadow3D;
     onOptions(kOptionValues);

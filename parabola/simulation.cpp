@@ -70,7 +70,7 @@ void ParabolaQED::cmdStart_Click()
     s.Line(vertexX, 1500, vertexX, 7500);
 
     // 5. The bar colour and offset by the frequency, the reflected rays' length by K.
-    const QString frequencyText = text("nKmitočet"), mirrorText = text("nOsKruh");
+    const std::string frequencyText = text("nKmitočet"), mirrorText = text("nOsKruh");
     Colour barColour = colours::black;
     double barOffset = 0;
     for (const Frequency& fr : kFrequencies)

@@ -81,7 +81,7 @@ const OptionValue kOptionValues[] = {
 }  // namespace
 
 pathways::Rozptyl::Rozptyl()
-    : Form(QStringLiteral("Rozptyl"), QStringLiteral("pathways"), kLayout, QStringLiteral(" - "), kDesign)
+    : Form("Rozptyl", "pathways", kLayout, " - ", kDesign)
 {
     surface().ForeColor = colours::buttonShadow;
     onOptions(kOptionValues);

@@ -8,7 +8,7 @@ namespace pathways {
 class Rozptyl : public Form {
 public:
     // The picture covers x = 5 to 900 and y = 51 to 630: its arrow sums reach x = 900.
-    static constexpr QSize kDesign{900, 631};
+    static constexpr Size kDesign{900, 631};
 
     Rozptyl();
 

@@ -38,7 +38,7 @@ struct Chain {
 };
 
 // The y of the small chain's origin, by the number of bends.
-double smallChainY(const QString& bends)
+double smallChainY(const std::string& bends)
 {
     static const double kV[] = {245, 330, 370, 400, 400, 380, 380, 380, 380};
     for (int n = 0; n <= 8; ++n)

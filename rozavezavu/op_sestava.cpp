@@ -3,7 +3,6 @@
 // boxes and erase the part of the picture that the chosen action draws anew.
 #include "op_sestava.h"
 
-#include <QWidget>
 
 #include "numbers.h"
 
@@ -133,7 +132,7 @@ constexpr int kUpperRows = 8000;  // rows of the erasers that keep the bottom st
 constexpr double kBlueFrequency = 0.04, kGreenFrequency = 0.03, kRedFrequency = 0.02;
 }  // namespace
 
-opSestava::opSestava() : Form(QStringLiteral("opSestava"), QStringLiteral("Rozavezavu"), kLayout, QStringLiteral(" -  "))
+opSestava::opSestava() : Form("opSestava", "Rozavezavu", kLayout, " -  ")
 {
     onClick("opRámec", [this] { opRámec_Click(); });
     onClick("opHologram", [this] { opHologram_Click(); });
@@ -167,13 +166,8 @@ void opSestava::Form_Load()
 {
     select("opRámec");
     select("opStřední");
-    if (QWidget* option = control("opStřední")) {
-        QPalette p = option->palette();
-        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
-            p.setColor(role, QColor(0, 255, 0));
-        option->setPalette(p);
-    }
-    setText("nStav", QStringLiteral("Rámec"));
+    setBackColour(named<ControlRef>("opStřední"), colours::green);
+    setText("nStav", "Rámec");
     setNumber("nKmit", 0.03);
     setNumber("nKmitRef", 0.03);
     setNumber("nSpomal", 1);
@@ -213,7 +207,7 @@ void opSestava::opRámec_Click()
 {
     erase(0, kFull, kAllRows);
     setShown("nVirtuální", false);
-    setText("nStav", QStringLiteral("Rámec"));
+    setText("nStav", "Rámec");
     setShown("frmRekonstrukce", true);
     for (const char* option : {"opRekModrý", "opRekZelený", "opRekČervený"})
         setShown(option, true);
@@ -221,7 +215,7 @@ void opSestava::opRámec_Click()
 
 void opSestava::opHologram_Click()
 {
-    setText("nStav", QStringLiteral("Hologr"));
+    setText("nStav", "Hologr");
     erase(xp_, xp_ + 500, kUpperRows);
     setShown("nVirtuální", false);
     setShown("frmRekonstrukce", false);
@@ -229,7 +223,7 @@ void opSestava::opHologram_Click()
 
 void opSestava::opPravdepod_Click()
 {
-    setText("nStav", QStringLiteral("Pravpod"));
+    setText("nStav", "Pravpod");
     setShown("nVirtuální", false);
     erase(xp_, xp_ + 500, kUpperRows);
     setShown("frmRekonstrukce", false);
@@ -240,7 +234,7 @@ void opSestava::opRekonstrukce_Click()
 {
     erase(0, xd_, kAllRows);
     setShown("nVirtuální", true);
-    setText("nStav", QStringLiteral("Rekonstr"));
+    setText("nStav", "Rekonstr");
     setShown("frmRekonstrukce", true);
     // The reconstruction light starts as the recording light.
     const double f = number("nKmit");
@@ -254,7 +248,7 @@ void opSestava::opRekonstrukce_Click()
 
 void opSestava::opBezHolo_Click()
 {
-    setText("nStav", QStringLiteral("Bezholo"));
+    setText("nStav", "Bezholo");
     setShown("nVirtuální", false);
     erase(xp_, xd_, kUpperRows);
     setShown("frmRekonstrukce", false);

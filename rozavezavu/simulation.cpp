@@ -30,15 +30,15 @@ constexpr Colour sceneFill = RGB(64, 64, 64);
 
 enum Action { Frame, Hologram, Window, Reconstruction, NoHologram };
 
-Action actionOf(const QString& state)
+Action actionOf(const std::string& state)
 {
-    if (state == QStringLiteral("Hologr"))
+    if (state == "Hologr")
         return Hologram;
-    if (state == QStringLiteral("Pravpod"))
+    if (state == "Pravpod")
         return Window;
-    if (state == QStringLiteral("Rekonstr"))
+    if (state == "Rekonstr")
         return Reconstruction;
-    if (state == QStringLiteral("Bezholo"))
+    if (state == "Bezholo")
         return NoHologram;
     return Frame;
 }
@@ -47,7 +47,7 @@ Action actionOf(const QString& state)
 constexpr double frequencies[3] = {0.04, 0.03, 0.02};
 constexpr Colour frequencyColours[3] = {RGB(0, 0, 255), RGB(0, 255, 0), RGB(255, 0, 0)};
 
-int frequencyIndex(const QString& text)
+int frequencyIndex(const std::string& text)
 {
     for (int i = 0; i < 3; ++i)
         if (text == numberToText(frequencies[i]))

@@ -3,7 +3,7 @@
 // title and text, and gives the answer set; the usual asker comes back afterwards.
 #include <gtest/gtest.h>
 
-#include "form.h"
+#include "desktop_window.h"
 
 struct ScriptedAnswers {
     const QString title, question;
@@ -14,10 +14,10 @@ struct ScriptedAnswers {
     ScriptedAnswers(const QString& expectedTitle, const QString& expectedQuestion, int firstAnswer)
         : title(expectedTitle), question(expectedQuestion), answer(firstAnswer)
     {
-        Form::asker = [this](QWidget*, const QString& gotTitle, const QString& gotQuestion) {
+        Form::asker = [this](const std::string& gotTitle, const std::string& gotQuestion) {
             ++asked;
-            EXPECT_EQ(gotTitle, title);
-            EXPECT_EQ(gotQuestion, question);
+            EXPECT_EQ(QString::fromStdString(gotTitle), title);
+            EXPECT_EQ(QString::fromStdString(gotQuestion), question);
             return answer;
         };
     }

@@ -110,5 +110,5 @@ TEST_F(Glassecho, EveryThicknessStepWaitsTheSpeedValue)
 TEST_F(Glassecho, GoldenPictureAfterARedRun)
 {
     start();
-    EXPECT_TRUE(matchesGolden(f.surface().image().copy(0, 0, 800, 581), "glassecho_red"));
+    EXPECT_TRUE(matchesGolden(f.picture().copy(0, 0, 800, 581), "glassecho_red"));
 }

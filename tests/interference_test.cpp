@@ -307,7 +307,7 @@ TEST_F(Interference, EveryRunClearsThePreviousOneWhateverTheSetting)
 {
     // A setting draws the same picture in the cleared band (rows 50..580) whatever ran
     // before it: two windows go through every setting in opposite orders.
-    frmInterference other;
+    Desktop<frmInterference> other;
     other.pacing().setFree(true);
     other.showOnScreen();
     const std::vector<Setting> all = allSettings();
@@ -317,7 +317,7 @@ TEST_F(Interference, EveryRunClearsThePreviousOneWhateverTheSetting)
     for (int i = 0; i < n; ++i) {
         choose(all[i]);
         start();
-        forwards[i] = f.surface().image().copy(0, 50, 800, 531);
+        forwards[i] = f.picture().copy(0, 50, 800, 531);
         for (int y = 0; y < highest; ++y)
             for (int x = 5; x < 800 && y < highest; ++x)
                 if (at(x, y) != kGrey)
@@ -329,7 +329,7 @@ TEST_F(Interference, EveryRunClearsThePreviousOneWhateverTheSetting)
     for (int i = n - 1; i >= 0; --i) {
         other.select(all[i].spacing), other.select(all[i].distance), other.select(all[i].frequency);
         QTest::mouseClick(other.control("cmdStart"), Qt::LeftButton);
-        EXPECT_TRUE(other.surface().image().copy(0, 50, 800, 531) == forwards[i])
+        EXPECT_TRUE(other.picture().copy(0, 50, 800, 531) == forwards[i])
             << "h " << all[i].h << " D " << all[i].D << " k " << all[i].k;
     }
     // The highest arrows reach above the band; there they stay, as everything above it does.
@@ -397,7 +397,7 @@ TEST_F(Interference, CtrlCCopiesThePictureWithItsLabelsAsTheWindowShowsThem)
     QApplication::clipboard()->clear();
     QTest::keyClick(&f, Qt::Key_C, Qt::ControlModifier);
     const QImage copied = QApplication::clipboard()->image();
-    ASSERT_EQ(copied.size(), f.surface().clientSize()) << "the client area";
+    ASSERT_EQ(copied.size(), DesktopWindow::qsize(f.surface().clientSize())) << "the client area";
     for (const char* name : {"labZdroj", "labA", "labB", "labDetektor", "labPravde"}) {
         const QRect where = f.control(name)->geometry();
         int ink = 0;

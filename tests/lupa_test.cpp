@@ -172,5 +172,5 @@ TEST_F(Lupa, EveryRunShowsTheCaptionsAndClearsTheFirstRunFlag)
 TEST_F(Lupa, GoldenPictureAtTheDefaultSettings)
 {
     start();
-    EXPECT_TRUE(matchesGolden(f.surface().image().copy(0, 0, 800, 600), "lupa_default"));
+    EXPECT_TRUE(matchesGolden(f.picture().copy(0, 0, 800, 600), "lupa_default"));
 }

@@ -201,5 +201,5 @@ TEST_F(Parabola, EveryDetectorPointWaitsTheSpeedValue)
 TEST_F(Parabola, GoldenPictureAtTheDefaultSettings)
 {
     start();
-    EXPECT_TRUE(matchesGolden(f.surface().image().copy(0, 0, 800, 581), "parabola_default"));
+    EXPECT_TRUE(matchesGolden(f.picture().copy(0, 0, 800, 581), "parabola_default"));
 }

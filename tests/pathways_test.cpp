@@ -147,5 +147,5 @@ TEST_F(Pathways, EverySegmentButTheLastWaits)
 TEST_F(Pathways, GoldenPictureAtTheStartUpSettings)
 {
     start();
-    EXPECT_TRUE(matchesGolden(f.surface().image().copy(0, 0, 800, 631), "pathways_default"));
+    EXPECT_TRUE(matchesGolden(f.picture().copy(0, 0, 800, 631), "pathways_default"));
 }

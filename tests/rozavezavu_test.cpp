@@ -396,9 +396,9 @@ TEST_F(RozavezavuRun, TheFrameDrawsOnlyTheScene)
     EXPECT_GT(count(kGreen, 250, 300, 330, 560), 500) << "routes and reference light in the colour of g";
     EXPECT_EQ(count(kGreen, 334, 0, 799, 580), 0) << "no bars";
     EXPECT_EQ(count(kBlack, 340, 0, 799, 580), px(8000) - px(2500) + 1) << "nothing but the thin detector";
-    const QImage first = f.surface().image().copy(0, 0, 800, 581);
+    const QImage first = f.picture().copy(0, 0, 800, 581);
     start();
-    EXPECT_EQ(f.surface().image().copy(0, 0, 800, 581), first) << "a second frame draws over the first";
+    EXPECT_EQ(f.picture().copy(0, 0, 800, 581), first) << "a second frame draws over the first";
 }
 
 TEST_F(RozavezavuRun, TheHologramIs751BarsOnThePlateNoneLongerThan500Twips)
@@ -460,12 +460,12 @@ TEST_F(RozavezavuRun, TheReconstructionPeaksLeftOfTheDetectorAndKeepsThePatternO
 {
     choose("opPravdepod");
     start();
-    const QImage right = f.surface().image().copy(570, 0, 230, 581);
+    const QImage right = f.picture().copy(570, 0, 230, 581);
     choose("opRekonstrukce");
     f.pacing().resetCount();
     start();
     EXPECT_EQ(f.pacing().waits(), 221 * 751);
-    EXPECT_EQ(f.surface().image().copy(570, 0, 230, 581), right) << "the bars through the window stay";
+    EXPECT_EQ(f.picture().copy(570, 0, 230, 581), right) << "the bars through the window stay";
     const Peak peak = longestBar(Act::Reconstruction, 0.03, 0.03, 8500, 0.0002 * 1.7);
     EXPECT_NEAR(peak.yd, 4700, 25);
     expectBars(peak, 8500, -1, kGreen);
@@ -530,5 +530,5 @@ TEST_F(RozavezavuRun, GoldenPictureOfTheReconstructionBesideThePatternOfTheWindo
     start();
     choose("opRekonstrukce");
     start();
-    EXPECT_TRUE(matchesGolden(f.surface().image().copy(0, 0, 800, 581), "rozavezavu_reconstruction"));
+    EXPECT_TRUE(matchesGolden(f.picture().copy(0, 0, 800, 581), "rozavezavu_reconstruction"));
 }

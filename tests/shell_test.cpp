@@ -21,177 +21,9 @@
 
 #include "captions.h"
 #include "fonts.h"
-#include "form.h"
+#include "desktop_window.h"
 #include "numbers.h"
 #include "rnd.h"
-
-TEST(NumberText, WritesTheShortestPlainDecimalThatReadsBackExactly)
-{
-    EXPECT_EQ(numberToText(30000), "30000");
-    EXPECT_EQ(numberToText(1), "1");
-    EXPECT_EQ(numberToText(0.1), "0.1");
-    EXPECT_EQ(numberToText(0.00005), "0.00005");
-    EXPECT_EQ(numberToText(0.02), "0.02");
-    EXPECT_EQ(numberToText(-0.7853981633974483), "-0.7853981633974483");
-    EXPECT_EQ(numberToText(-0.0), "0");
-    EXPECT_EQ(numberToText(983011), "983011");
-    std::mt19937_64 gen(7);
-    std::uniform_real_distribution<double> any(-1e6, 1e6);
-    for (int i = 0; i < 2000; ++i) {
-        const double v = any(gen) * std::pow(10.0, int(gen() % 40) - 20);
-        EXPECT_EQ(textToNumber(numberToText(v)), v) << numberToText(v).toStdString();
-    }
-    for (double v : {1e-300, 1e300, 5e-324, 1.7976931348623157e308})
-        EXPECT_EQ(textToNumber(numberToText(v)), v);
-}
-
-TEST(NumberText, DoesNotDependOnTheUsersLocale)
-{
-    const std::string before = std::setlocale(LC_ALL, nullptr);
-    std::setlocale(LC_ALL, "cs_CZ.UTF-8");  // decimal comma where the locale is installed
-    QLocale::setDefault(QLocale(QLocale::Czech));
-    EXPECT_EQ(numberToText(0.75), "0.75");
-    EXPECT_EQ(textToNumber("0.75"), 0.75);
-    std::setlocale(LC_ALL, before.c_str());
-    QLocale::setDefault(QLocale::c());
-}
-
-TEST(NumberText, ReadsTheLeadingNumberAndZeroForDesignTexts)
-{
-    EXPECT_EQ(textToNumber("Alfa"), 0);
-    EXPECT_EQ(textToNumber("Spomaleni"), 0);
-    EXPECT_EQ(textToNumber(""), 0);
-    EXPECT_EQ(textToNumber("  12.5"), 12.5);
-    EXPECT_EQ(textToNumber("+3"), 3);
-    EXPECT_EQ(textToNumber("-2.5e3"), -2500);
-    EXPECT_EQ(textToNumber("7abc"), 7);
-    EXPECT_EQ(textToNumber("1e999"), 0) << "an overflowing text reads as no number";
-    EXPECT_EQ(textToNumber("nan"), 0);
-}
-
-TEST(Arithmetic, IntFloorsAndModRoundsItsOperandsFirst)
-{
-    EXPECT_EQ(Int(2.7), 2);
-    EXPECT_EQ(Int(-0.5), -1);
-    EXPECT_EQ(Int(99.999), 99);
-    EXPECT_EQ(Mod(15.7, 5), 1) << "15.7 rounds to 16";
-    EXPECT_EQ(Mod(15.2, 5), 0);
-    EXPECT_EQ(Mod(14.5, 4), 2) << "halves round to even: 14";
-    EXPECT_EQ(Mod(-7, 3), -1) << "the sign of the dividend";
-    EXPECT_EQ(Mod(7, 0.2), 0) << "a divisor that rounds to 0 does not fail";
-    EXPECT_EQ(Mod(1e300, 7), 0);
-}
-
-TEST(Random, DrawsLieInTheUnitIntervalAndSpread)
-{
-    resetRnd();
-    double sum = 0;
-    std::set<int> tenths;
-    for (int i = 0; i < 10000; ++i) {
-        const float r = Rnd();
-        ASSERT_GE(r, 0.0f);
-        ASSERT_LT(r, 1.0f);
-        sum += r;
-        tenths.insert(int(r * 10));
-    }
-    EXPECT_NEAR(sum / 10000, 0.5, 0.02);
-    EXPECT_EQ(tenths.size(), 10u);
-}
-
-TEST(Random, ReseedingWithTheSameNumberKeepsTheDrawsVarying)
-{
-    resetRnd();
-    std::set<int> values;
-    int counts[100] = {};
-    for (int i = 0; i < 5000; ++i) {
-        Randomize(1);
-        const int d = int(Int(100 * Rnd()));
-        ASSERT_GE(d, 0);
-        ASSERT_LT(d, 100);
-        values.insert(d);
-        ++counts[d];
-    }
-    EXPECT_EQ(values.size(), 100u);
-    EXPECT_LT(*std::max_element(counts, counts + 100), 110) << "no value dominates";
-}
-
-TEST(Random, StartsFromTheSameStateInEveryProgram)
-{
-    resetRnd();
-    const float a = Rnd(), b = Rnd();
-    resetRnd();
-    EXPECT_EQ(Rnd(), a);
-    EXPECT_EQ(Rnd(), b);
-    EXPECT_NE(a, b);
-}
-
-TEST(Pacing, FreeWaitsCostNothingButCountWhatWasAsked)
-{
-    Pacing p;
-    p.setFree(true);
-    const auto start = std::chrono::steady_clock::now();
-    p.wait(3000000);
-    p.wait(1);
-    p.wait(0);
-    p.wait(-4);
-    p.wait(std::nan(""));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
-    EXPECT_EQ(p.decrementsAsked(), 3000001);
-    EXPECT_EQ(p.waits(), 5);
-    p.resetCount();
-    EXPECT_EQ(p.decrementsAsked(), 0);
-}
-
-TEST(Pacing, AWaitLastsAQuarterMicrosecondPerDecrementAndKeepsThePictureShown)
-{
-    Pacing p;
-    int shown = 0;
-    p.showPicture = [&] { ++shown; };
-    const auto start = std::chrono::steady_clock::now();
-    p.wait(2000000);  // 0.5 s
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_GE(seconds, 0.5);
-    EXPECT_LT(seconds, 0.75) << "a loaded machine may add a little, never a multiple";
-    EXPECT_GE(shown, 20) << "about every 16 ms";
-    EXPECT_LT(std::chrono::duration<double>(p.longestGap()).count(), 0.1);
-
-    const auto shortStart = std::chrono::steady_clock::now();
-    for (int i = 0; i < 1000; ++i)
-        p.wait(400);  // 1000 x 0.1 ms
-    const double shortSeconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - shortStart).count();
-    EXPECT_GE(shortSeconds, 0.1);
-    EXPECT_LT(shortSeconds, 0.25);
-}
-
-TEST(Pacing, ARunPaysItsDrawingAndWaitsAtFrameBoundariesAndStopsWhenAsked)
-{
-    Pacing p;
-    int shown = 0;
-    p.showPicture = [&] { ++shown; };
-    p.begin();
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < 8000; ++i)
-        p.drawn(0);  // 8000 operations of the reference machine: 0.2 s
-    p.wait(400000);  // 0.1 s
-    p.finish();
-    p.end();
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_GE(seconds, 0.3);
-    EXPECT_LT(seconds, 0.6) << "a loaded machine may add a little, never a multiple";
-    EXPECT_NEAR(p.designedSeconds(), 0.3, 1e-9);
-    EXPECT_GE(shown, 15) << "a frame about every 16 ms";
-    EXPECT_LE(shown, 40) << "not at every operation";
-
-    p.begin();
-    p.stop();
-    EXPECT_THROW(p.drawn(1), Pacing::Stopped);
-    EXPECT_THROW(p.wait(1), Pacing::Stopped);
-    p.end();
-    EXPECT_NO_THROW(p.drawn(1)) << "the next run is not stopped";
-    p.stop();
-    EXPECT_NO_THROW(p.wait(1)) << "there is nothing to stop outside a run";
-}
 
 // ---------------------------------------------------------------- the window machinery
 
@@ -242,7 +74,7 @@ struct TestForm : Form {
 
 TEST(Window, MakesEveryControlFromItsTableWithNamePlaceAndFont)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     EXPECT_EQ(f.objectName(), "frmZkouska");
     EXPECT_EQ(f.windowTitle(), QString("Zkouska - ") + kWebAddress);
     auto* title = f.control<QLabel>("labTitul");
@@ -265,7 +97,7 @@ TEST(Window, MakesEveryControlFromItsTableWithNamePlaceAndFont)
     EXPECT_EQ(f.control<QLabel>("labSkrytý")->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_TRUE(f.control<QCheckBox>("chDisperze")->isChecked());
     EXPECT_EQ(f.control<QScrollBar>("HScroll1")->maximum(), 10);
-    EXPECT_EQ(f.control("nichts"), nullptr);
+    EXPECT_THROW(f.control("nichts"), std::logic_error) << "a name the layout lacks fails loudly";
     EXPECT_EQ(f.twipsToPixels(8595), 573);
     EXPECT_EQ(pointsToPixels(13.5), 18);
     EXPECT_EQ(pointsToPixels(9.75), 13);
@@ -273,7 +105,7 @@ TEST(Window, MakesEveryControlFromItsTableWithNamePlaceAndFont)
 
 TEST(Window, ParameterBoxesAndHiddenControlsStayHidden)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.showOnScreen();
     EXPECT_TRUE(f.control("nBarva")->isHidden());
     EXPECT_TRUE(f.control("nSpomaleni")->isHidden());
@@ -287,7 +119,7 @@ TEST(Window, ParameterBoxesAndHiddenControlsStayHidden)
 
 TEST(Window, OpensOnTheWholeScreen)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.showOnScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     EXPECT_EQ(f.frameGeometry(), f.screen()->availableGeometry());
@@ -296,7 +128,7 @@ TEST(Window, OpensOnTheWholeScreen)
 
 TEST(Window, SelectingFromCodeRunsTheClickHandlerAsAUsersClickDoes)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.showOnScreen();
     f.select("opModrá");
     EXPECT_TRUE(f.isSelected("opModrá"));
@@ -314,7 +146,7 @@ TEST(Window, SelectingFromCodeRunsTheClickHandlerAsAUsersClickDoes)
 
 TEST(Window, AScrollBarMoveWritesThroughItsChangeHandler)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.control<QScrollBar>("HScroll1")->setValue(7);
     EXPECT_EQ(f.text("nSpomaleni"), "7");
     f.control<QScrollBar>("HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -323,7 +155,7 @@ TEST(Window, AScrollBarMoveWritesThroughItsChangeHandler)
 
 TEST(Window, ControlsMoveInTheUnitOfTheSurface)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.surface().ScaleMode = DrawingSurface::Pixels;
     f.setLeft("labSkrytý", 175.4f);
     f.setTop("labSkrytý", 170.5f);
@@ -335,24 +167,24 @@ TEST(Window, ControlsMoveInTheUnitOfTheSurface)
 
 TEST(Window, TheQuestionGoesToTheAskerWithTheProgramsTitle)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     QString askedTitle, askedText;
     const Form::Asker before = Form::asker;
-    Form::asker = [&](QWidget*, const QString& title, const QString& text) {
-        askedTitle = title, askedText = text;
+    Form::asker = [&](const std::string& title, const std::string& text) {
+        askedTitle = QString::fromStdString(title), askedText = QString::fromStdString(text);
         return Form::vbNo;
     };
     EXPECT_EQ(f.askYesNo("Vyčistit graf pravděpodobnosti pro novou animaci?"), Form::vbNo);
     EXPECT_EQ(askedTitle, "Zkouska");
     EXPECT_EQ(askedText, "Vyčistit graf pravděpodobnosti pro novou animaci?");
-    Form::asker = [](QWidget*, const QString&, const QString&) { return Form::vbYes; };
+    Form::asker = [](const std::string&, const std::string&) { return Form::vbYes; };
     EXPECT_EQ(f.askYesNo("?"), Form::vbYes);
     Form::asker = before;
 }
 
 TEST(Window, TheMessageBoxOffersAnoAndNe)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.showOnScreen();
     QStringList buttons;
     QTimer::singleShot(0, [&] {
@@ -367,14 +199,14 @@ TEST(Window, TheMessageBoxOffersAnoAndNe)
                         b->click();
             }
     });
-    EXPECT_EQ(Form::messageBox(&f, "Zkouska", "Otázka?"), Form::vbNo);
+    EXPECT_EQ(DesktopWindow::messageBox(&f, "Zkouska", "Otázka?"), Form::vbNo);
     buttons.sort();
     EXPECT_EQ(buttons, (QStringList{"Ano", "Ne"}));
 }
 
 TEST(Window, ARunAskedForDuringARunFollowsIt)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.showOnScreen();
     bool nested = false;
     f.simulation = [&] {
@@ -393,12 +225,12 @@ TEST(Window, ARunAskedForDuringARunFollowsIt)
 
 namespace {
 // Input as the window system delivers it, to the window.
-void clickInWindow(Form& f, const char* name)
+void clickInWindow(DesktopWindow& f, const char* name)
 {
     QWidget* w = f.control(name);
     QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, w->mapTo(&f, w->rect().center()));
 }
-void keyInWindow(Form& f, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+void keyInWindow(DesktopWindow& f, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
     QTest::keyClick(f.windowHandle(), key, modifiers);
 }
@@ -406,7 +238,7 @@ void keyInWindow(Form& f, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 // A run of `count` steps of 10 ms, each drawing row 100 + i in red; the user acts
 // before step `at`, and the run reveals labSkrytý at its end.
 struct RunOfSteps : ::testing::Test {
-    TestForm f;
+    Desktop<TestForm> f;
     int reached = -1;
     double seconds = 0;
     void SetUp() override
@@ -508,10 +340,10 @@ TEST_F(RunOfSteps, AResizeDuringARunReachesThePictureOnlyAfterIt)
         widths.insert(f.surface().ScaleWidth());
         f.showPicture();
     };
-    const QSize before = f.surface().clientSize();
+    const QSize before = DesktopWindow::qsize(f.surface().clientSize());
     run(10, 3, [&] { f.resize(500, 400); });
     EXPECT_EQ(widths, (std::set<float>{float(before.width())})) << "the run drew in one client area";
-    EXPECT_EQ(f.surface().clientSize(), QSize(500, 400)) << "and the window's new size came after it";
+    EXPECT_EQ(DesktopWindow::qsize(f.surface().clientSize()), QSize(500, 400)) << "and the window's new size came after it";
 }
 
 namespace {
@@ -629,7 +461,7 @@ TEST_F(RunOfSteps, EscCancelsTheRunsThatStartClicksQueuedButServesTheRest)
 
 TEST(Window, WhatAHandlerDrawsIsOnTheScreenWhenItReturns)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.showOnScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     QTest::mouseClick(f.control("chDisperze"), Qt::LeftButton);
@@ -641,7 +473,7 @@ TEST(Window, WhatAHandlerDrawsIsOnTheScreenWhenItReturns)
 
 TEST(Window, TheSpeedBarSaysWhatItIsAndAShortOneMovesOnePositionAtATime)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.showOnScreen();
     auto* bar = f.control<QScrollBar>("HScroll1");
     EXPECT_EQ(bar->accessibleName(), "Rychlost animace");
@@ -661,7 +493,7 @@ TEST(Window, TheSpeedBarSaysWhatItIsAndAShortOneMovesOnePositionAtATime)
 
 TEST(Window, TheKonecButtonClosesAnIdleWindow)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.showOnScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     QTest::mouseClick(f.control("cmdKonec"), Qt::LeftButton);
@@ -670,7 +502,7 @@ TEST(Window, TheKonecButtonClosesAnIdleWindow)
 
 TEST(Window, TheCanvasShowsTheSurface)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.showOnScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     f.surface().ScaleMode = DrawingSurface::Pixels;
@@ -684,20 +516,20 @@ TEST(Window, TheCanvasShowsTheSurface)
 
 TEST(Window, TheScaleFillsTheWindowWithTheReferenceScreen)
 {
-    EXPECT_EQ(Form::scaleFor({800, 600}, {800, 600}), 1);
-    EXPECT_EQ(Form::scaleFor({1600, 1200}, {1600, 1200}), 2);
-    EXPECT_DOUBLE_EQ(Form::scaleFor({1920, 1080}, {1920, 1080}), 1.8);
-    EXPECT_EQ(Form::scaleFor({800, 570}, {800, 600}), 1) << "never below 1 on a screen of 800 x 600 or more";
-    EXPECT_DOUBLE_EQ(Form::scaleFor({640, 480}, {640, 480}), 0.8) << "a smaller screen shrinks the window";
-    EXPECT_EQ(Form::scaleFor({0, 0}, {0, 0}), 1);
+    EXPECT_EQ(DesktopWindow::scaleFor({800, 600}, {800, 600}), 1);
+    EXPECT_EQ(DesktopWindow::scaleFor({1600, 1200}, {1600, 1200}), 2);
+    EXPECT_DOUBLE_EQ(DesktopWindow::scaleFor({1920, 1080}, {1920, 1080}), 1.8);
+    EXPECT_EQ(DesktopWindow::scaleFor({800, 570}, {800, 600}), 1) << "never below 1 on a screen of 800 x 600 or more";
+    EXPECT_DOUBLE_EQ(DesktopWindow::scaleFor({640, 480}, {640, 480}), 0.8) << "a smaller screen shrinks the window";
+    EXPECT_EQ(DesktopWindow::scaleFor({0, 0}, {0, 0}), 1);
     const QSize pathways(900, 631);
-    EXPECT_NEAR(Form::scaleFor({1024, 768}, {1024, 768}, pathways), 1024.0 / 900, 1e-12) << "all of a larger design shows";
-    EXPECT_EQ(Form::scaleFor({800, 600}, {800, 600}, pathways), 1) << "at 800 x 600 it is cut, as designed";
+    EXPECT_NEAR(DesktopWindow::scaleFor({1024, 768}, {1024, 768}, pathways), 1024.0 / 900, 1e-12) << "all of a larger design shows";
+    EXPECT_EQ(DesktopWindow::scaleFor({800, 600}, {800, 600}, pathways), 1) << "at 800 x 600 it is cut, as designed";
 }
 
 TEST(Window, CtrlCCopiesThePictureAsDrawn)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.showOnScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     f.surface().ScaleMode = DrawingSurface::Pixels;
@@ -713,7 +545,7 @@ TEST(Window, CtrlCCopiesThePictureAsDrawn)
 
 TEST(Window, EveryControlIsReachableByTabAndStartHasTheFocus)
 {
-    TestForm f;
+    Desktop<TestForm> f;
     f.showOnScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     EXPECT_EQ(QApplication::focusWidget(), f.control("cmdStart"));

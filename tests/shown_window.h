@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QTest>
 
+#include "desktop_window.h"
+
 template <class Window>
 struct ShownWindow : ::testing::Test {
-    Window f;
+    Desktop<Window> f;
     void SetUp() override
     {
         f.pacing().setFree(true);
@@ -21,7 +23,7 @@ struct ShownWindow : ::testing::Test {
     void start(const char* button = "cmdStart") { QTest::mouseClick(f.control(button), Qt::LeftButton); }
     bool shown(const char* name) const { return !f.control(name)->isHidden(); }
     QRgb at(int x, int y) const { return f.surface().pixel(x, y); }
-    QImage drawingArea() const { return f.surface().image().copy(0, 0, 800, 581); }
+    QImage drawingArea() const { return f.picture().copy(0, 0, 800, 581); }
     // The caption of a label, button or frame.
     QString caption(const char* name) const
     {

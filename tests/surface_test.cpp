@@ -2,21 +2,22 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "drawing_surface.h"
 #include "pacing.h"
 
 namespace {
-constexpr QRgb kGrey = 0xFFC0C0C0, kBlack = 0xFF000000, kWhite = 0xFFFFFFFF, kRed = 0xFFFF0000,
+constexpr std::uint32_t kGrey = 0xFFC0C0C0, kBlack = 0xFF000000, kWhite = 0xFFFFFFFF, kRed = 0xFFFF0000,
                kGreen = 0xFF00FF00;
 
 struct Surface : ::testing::Test {
-    DrawingSurface s{QSize(200, 150)};
+    DrawingSurface s{Size{200, 150}};
     void SetUp() override { s.ScaleMode = DrawingSurface::Pixels; }
 
     // Pixels of a row (or column) that are not the background.
-    std::vector<int> rowHits(int y, QRgb colour) const
+    std::vector<int> rowHits(int y, std::uint32_t colour) const
     {
         std::vector<int> xs;
         for (int x = 0; x < s.image().width(); ++x)
@@ -24,7 +25,7 @@ struct Surface : ::testing::Test {
                 xs.push_back(x);
         return xs;
     }
-    std::vector<int> columnHits(int x, QRgb colour) const
+    std::vector<int> columnHits(int x, std::uint32_t colour) const
     {
         std::vector<int> ys;
         for (int y = 0; y < s.image().height(); ++y)
@@ -32,7 +33,7 @@ struct Surface : ::testing::Test {
                 ys.push_back(y);
         return ys;
     }
-    int count(QRgb colour) const
+    int count(std::uint32_t colour) const
     {
         int n = 0;
         for (int y = 0; y < s.image().height(); ++y)
@@ -44,7 +45,7 @@ struct Surface : ::testing::Test {
 
 TEST_F(Surface, StartsInTheBackgroundGreyWithTheDefaultState)
 {
-    DrawingSurface fresh{QSize(50, 40)};
+    DrawingSurface fresh{Size{50, 40}};
     EXPECT_EQ(fresh.ScaleMode, DrawingSurface::Twips);
     EXPECT_EQ(fresh.DrawWidth, 1);
     EXPECT_EQ(fresh.FillStyle, DrawingSurface::FillTransparent);
@@ -83,7 +84,7 @@ TEST_F(Surface, DiagonalLinesAreConnectedAndSymmetric)
         ASSERT_EQ(ys.size(), 1u) << x;
         EXPECT_LE(std::fabs(ys[0] - (10 + (x - 10) * 0.5)), 0.5) << x;
     }
-    DrawingSurface reverse{QSize(200, 150)};
+    DrawingSurface reverse{Size{200, 150}};
     reverse.ScaleMode = DrawingSurface::Pixels;
     reverse.Line(40, 25, 10, 10, colours::black);
     int same = 0;
@@ -111,7 +112,7 @@ TEST_F(Surface, TwipsAreFifteenToAPixelAndSwitchingUnitsMovesNothing)
 TEST_F(Surface, WidePensCoverTheirWidthWithRoundEnds)
 {
     for (short w : {2, 3, 4, 5}) {
-        DrawingSurface p{QSize(100, 100)};
+        DrawingSurface p{Size{100, 100}};
         p.ScaleMode = DrawingSurface::Pixels;
         p.DrawWidth = w;
         p.Line(20, 50, 60, 50, colours::black);
@@ -196,7 +197,7 @@ TEST_F(Surface, DiagonalCrossHatchFillsPartOfTheDiscOnDiagonals)
     int hatched = 0, open = 0;
     for (int y = 60; y <= 90; ++y)
         for (int x = 85; x <= 115; ++x) {
-            const QRgb p = s.pixel(x, y);
+            const std::uint32_t p = s.pixel(x, y);
             hatched += p == kRed;
             open += p == kGrey;
             if (p == kRed) {
@@ -272,9 +273,9 @@ TEST_F(Surface, ReportsWhatChangedAndGrowsWithTheWindow)
 {
     s.takeDirty();
     s.Line(10, 10, 20, 30, colours::black);
-    EXPECT_EQ(s.takeDirty(), QRect(QPoint(10, 10), QPoint(20, 30)));
+    EXPECT_EQ(s.takeDirty(), (Rect{10, 10, 11, 21}));
     EXPECT_TRUE(s.takeDirty().isEmpty());
-    s.setClientSize(QSize(300, 100));
+    s.setClientSize(Size{300, 100});
     EXPECT_EQ(s.image().width(), 300);
     EXPECT_EQ(s.image().height(), 150) << "the picture never shrinks";
     EXPECT_EQ(s.pixel(299, 0), kGrey);
@@ -301,7 +302,7 @@ TEST_F(Surface, ASurfaceThatDoesNotRasteriseCountsButSetsNothing)
 TEST(SurfaceCost, AnOperationCostsItsReferencePixelsInEveryUnitAndScale)
 {
     auto cost = [](double scale, auto draw) {
-        DrawingSurface s{QSize(300, 300)};
+        DrawingSurface s{Size{300, 300}};
         s.setScale(scale);
         Pacing pacing;
         pacing.setFree(true);
@@ -330,9 +331,9 @@ TEST(SurfaceCost, AnOperationCostsItsReferencePixelsInEveryUnitAndScale)
 
 TEST(ScaledSurface, DrawsEverythingScaleTimesLargerPenWidthsIncluded)
 {
-    DrawingSurface s{QSize(200, 160)};  // a window of 200 x 160 pixels
+    DrawingSurface s{Size{200, 160}};  // a window of 200 x 160 pixels
     s.setScale(2);
-    EXPECT_EQ(s.image().size(), QSize(200, 160));
+    EXPECT_EQ(s.image().size(), (Size{200, 160}));
     EXPECT_FLOAT_EQ(s.ScaleWidth(), 100 * 15.0f) << "the program sees half as many of its own units";
     s.ScaleMode = DrawingSurface::Pixels;
     s.Line(10, 10, 20, 10, colours::black);  // program pixels 10..20 of row 10
@@ -357,7 +358,7 @@ TEST(ScaledSurface, DrawsEverythingScaleTimesLargerPenWidthsIncluded)
 
 TEST(ScaledSurface, DotsOfADottedLineGrowWithTheScale)
 {
-    DrawingSurface s{QSize(200, 160)};
+    DrawingSurface s{Size{200, 160}};
     s.setScale(2);
     s.ScaleMode = DrawingSurface::Pixels;
     s.DrawStyle = DrawingSurface::Dotted;

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "form.h"
+#include "desktop_window.h"
 
 int main(int argc, char** argv)
 {

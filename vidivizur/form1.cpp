@@ -55,7 +55,7 @@ const Control kLayout[] = {
 };
 }  // namespace
 
-Form1::Form1() : Form(QStringLiteral("Form1"), QStringLiteral("Vidivizur"), kLayout)
+Form1::Form1() : Form("Form1", "Vidivizur", kLayout)
 {
     onClick("opPomalá", [this] { opPomalá_Click(); });
     onClick("opPomalejší", [this] { opPomalejší_Click(); });

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "form.h"
+#include "desktop_window.h"
 
 namespace {
 const Control kLayout[] = {
@@ -49,7 +49,7 @@ int main(int argc, char** argv)
     sinceStart.start();
     QApplication app(argc, argv);
     setUpApplication();
-    Harness window;
+    Desktop<Harness> window;
     window.showOnScreen();
     QTimer::singleShot(0, [&] {
         const QRect g = window.geometry();

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "animace.h"
+#include "desktop_window.h"
 #include "form1.h"
 #include "op_sestava.h"
 
@@ -21,14 +22,14 @@ void say(const QString& what)
     std::fflush(stdout);
 }
 
-std::unique_ptr<Form> make(const char* program)
+std::unique_ptr<DesktopWindow> make(const char* program)
 {
     if (!std::strcmp(program, "vidivizur"))
-        return std::make_unique<Form1>();
+        return std::make_unique<Desktop<Form1>>();
     if (!std::strcmp(program, "fringeworks"))
-        return std::make_unique<Animace>();
+        return std::make_unique<Desktop<Animace>>();
     if (!std::strcmp(program, "rozavezavu"))
-        return std::make_unique<opSestava>();
+        return std::make_unique<Desktop<opSestava>>();
     return nullptr;
 }
 }  // namespace
@@ -37,7 +38,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     setUpApplication();
-    const std::unique_ptr<Form> window = argc > 1 ? make(argv[1]) : nullptr;
+    const std::unique_ptr<DesktopWindow> window = argc > 1 ? make(argv[1]) : nullptr;
     if (!window) {
         std::fprintf(stderr, "usage: run_observer vidivizur|fringeworks|rozavezavu\n");
         return 2;
@@ -50,8 +51,8 @@ int main(int argc, char** argv)
     QTimer watch;
     bool running = false;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (window->isRunning() != running)
-            say((running = window->isRunning()) ? "run" : "idle");
+        if (window->form().isRunning() != running)
+            say((running = window->form().isRunning()) ? "run" : "idle");
     });
     watch.start(1);
     window->showOnScreen();

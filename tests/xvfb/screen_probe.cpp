@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "captions.h"
+#include "desktop_window.h"
 #include "frm_interference.h"
 #include "launcher.h"
 #include "op_sestava.h"
@@ -64,7 +65,7 @@ QRect inked(const QImage& screen, const QRect& region, int darker, bool anyColou
 
 // Each caption as its control draws it (its neighbours left out), at the screen's
 // pixels: the inked extent of the caption and the indicator beside it.
-void captions(Form& form)
+void captions(DesktopWindow& form)
 {
     const double dpr = form.devicePixelRatio(), scale = dpr * form.shrink();
     QCoreApplication::processEvents();
@@ -102,7 +103,7 @@ void captions(Form& form)
 
 // The bars start at x = 601 of the design and run right in black, one a row (each a
 // pen of two pixels, so neighbouring rows overlap).
-void bars(frmInterference& form)
+void bars(Desktop<frmInterference>& form)
 {
     form.pacing().setFree(true);
     form.control<QPushButton>("cmdStart")->click();
@@ -151,11 +152,11 @@ int main(int argc, char** argv)
 {
     const char* program = argc > 1 ? argv[1] : "";
     if (!std::strcmp(program, "pathways"))
-        return probe<pathways::Rozptyl>(argc, argv, [](pathways::Rozptyl& f) { captions(f); });
+        return probe<Desktop<pathways::Rozptyl>>(argc, argv, [](Desktop<pathways::Rozptyl>& f) { captions(f); });
     if (!std::strcmp(program, "rozavezavu"))
-        return probe<opSestava>(argc, argv, [](opSestava& f) { captions(f); });
+        return probe<Desktop<opSestava>>(argc, argv, [](Desktop<opSestava>& f) { captions(f); });
     if (!std::strcmp(program, "interference"))
-        return probe<frmInterference>(argc, argv, bars);
+        return probe<Desktop<frmInterference>>(argc, argv, bars);
     if (!std::strcmp(program, "svetlo")) {
         scaleToFillTheScreen(argc, argv);
         QApplication app(argc, argv);

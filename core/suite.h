@@ -1,5 +1,5 @@
 #pragma once
-#include <QString>
+#include <string_view>
 
 // The suite: its version, and the eight demonstrations as the desktop and the launcher
 // name them, with the line that says what each picture shows.
@@ -30,10 +30,10 @@ inline constexpr Demonstration kDemonstrations[8] = {
 };
 
 // The demonstration whose window has this title, or nullptr.
-inline const Demonstration* demonstrationTitled(const QString& windowTitle)
+inline const Demonstration* demonstrationTitled(std::string_view windowTitle)
 {
     for (const Demonstration& d : kDemonstrations)
-        if (windowTitle == QString::fromUtf8(d.windowTitle))
+        if (windowTitle == d.windowTitle)
             return &d;
     return nullptr;
 }

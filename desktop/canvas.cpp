@@ -14,7 +14,8 @@ Canvas::Canvas(DrawingSurface& surface, QWidget* parent) : QWidget(parent), surf
 
 void Canvas::updateChanged()
 {
-    const QRect changed = surface_.takeDirty();
+    const Rect dirty = surface_.takeDirty();
+    const QRect changed(dirty.x, dirty.y, dirty.width, dirty.height);
     if (changed.isEmpty())
         return;
     const double dpr = surface_.devicePixelRatio();
@@ -30,7 +31,10 @@ void Canvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
-    const QImage& picture = surface_.image();
+    const Picture& p = surface_.image();
+    // The surface's pixels as they are, without a copy.
+    const QImage picture(reinterpret_cast<const uchar*>(p.bits()), p.width(), p.height(), p.stride() * 4,
+                         QImage::Format_RGB32);
     const double dpr = surface_.devicePixelRatio();
     const QRect pictureArea(0, 0, int(picture.width() / dpr), int(picture.height() / dpr));
     const QRect inside = area & pictureArea;

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <limits>
 
-QString numberToText(double value)
+std::string numberToText(double value)
 {
     if (!std::isfinite(value))
-        return QStringLiteral("0");
+        return "0";
     if (value == 0)
         value = 0;  // no "-0"
     char buffer[400];
@@ -17,14 +17,16 @@ QString numberToText(double value)
                             ? std::chars_format::fixed
                             : std::chars_format::general;
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format);
-    return QString::fromLatin1(buffer, int(result.ptr - buffer));
+    return std::string(buffer, result.ptr);
 }
 
-double textToNumber(const QString& text)
+double textToNumber(std::string_view text)
 {
-    const QByteArray bytes = text.trimmed().toLatin1();
-    const char* first = bytes.constData();
-    const char* last = first + bytes.size();
+    const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (!text.empty() && space(text.front()))
+        text.remove_prefix(1);
+    const char* first = text.data();
+    const char* last = first + text.size();
     if (first != last && *first == '+')
         ++first;
     double value = 0;

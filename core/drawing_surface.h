@@ -1,11 +1,10 @@
 #pragma once
-#include <QImage>
-#include <QRect>
 #include <cstdint>
 #include <limits>
 
 #include "colour.h"
 #include "pacing.h"
+#include "picture.h"
 
 // The retained picture of a window's client area and the drawing state the
 // simulations write against. Coordinates are in the unit of ScaleMode (twips or
@@ -23,7 +22,7 @@ public:
     enum : short { FillSolid = 0, FillTransparent = 1, FillDiagonalCross = 7 };
     static constexpr double kTwipsPerPixel = 15.0;
 
-    explicit DrawingSurface(QSize size = QSize(1000, 700), Colour back = colours::grey);
+    explicit DrawingSurface(Size size = {1000, 700}, Colour back = colours::grey);
 
     // Drawing state; each setting holds for all later drawing until changed.
     short ScaleMode = Twips;
@@ -53,17 +52,21 @@ public:
     double pixelsPerUnit() const { return windowPixelsPerUnit() * dpr_; }
     // A position in the current unit as a whole number of window pixels (where controls go).
     int toPixels(double v) const;
+    // Pixels of the reference screen as a whole number of window pixels.
+    int windowPixels(double referencePixels) const;
+    // Pixels of the reference screen per unit of the current ScaleMode.
+    double referencePixelsPerUnit() const { return ScaleMode == Twips ? 1.0 / kTwipsPerPixel : 1.0; }
 
     // The client area's size in window pixels (what ScaleWidth measures); the
     // picture grows to cover it, new parts in BackColor.
-    void setClientSize(QSize size);
-    QSize clientSize() const { return client_; }
+    void setClientSize(Size size);
+    Size clientSize() const { return client_; }
 
-    const QImage& image() const { return image_; }
-    QRgb pixel(int x, int y) const;  // in device pixels; 0 outside the picture
+    const Picture& image() const { return image_; }
+    std::uint32_t pixel(int x, int y) const;  // in device pixels; 0 outside the picture
 
     // What changed since the last call, in device pixels.
-    QRect takeDirty();
+    Rect takeDirty();
 
     // The pace of the run that draws here: every operation tells it how many pixels of
     // the reference picture it touches (its time on the reference machine).
@@ -77,7 +80,6 @@ public:
 
 private:
     void counted(double referencePixels);
-    double referencePixelsPerUnit() const { return ScaleMode == Twips ? 1.0 / kTwipsPerPixel : 1.0; }
     void markDirty(int x0, int y0, int x1, int y1);
     void thinLine(double x1, double y1, double x2, double y2, std::uint32_t argb, bool dotted);
     void wideLine(double x1, double y1, double x2, double y2, double width, std::uint32_t argb);
@@ -85,8 +87,8 @@ private:
     int penWidth() const;
     void dottedWideLine(double x1, double y1, double x2, double y2, int width, std::uint32_t argb);
 
-    QImage image_;
-    QSize client_;
+    Picture image_;
+    Size client_;
     double scale_ = 1.0;
     double dpr_ = 1.0;
     bool rasterising_ = true;

@@ -1,4 +1,4 @@
-#include "form.h"
+#include "desktop_window.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <stdexcept>
 
 #include "canvas.h"
 #include "captions.h"
@@ -110,40 +111,51 @@ private:
 };
 }  // namespace
 
-Form::Asker Form::asker = &Form::messageBox;
-
-Form::Form(const QString& formName, const QString& title, Layout layout, const QString& separator, QSize design)
-    : title_(title),
-      design_(design),
-      surface_(QSize(1000, 700).expandedTo(design)),
-      input_(*this, pacing_, [this] { stopRun(); }),
+DesktopWindow::DesktopWindow(Form& form)
+    : form_(form),
+      title_(QString::fromStdString(form.programTitle())),
+      design_(qsize(form.design())),
+      input_(*this, form.pacing(), [this] { stopRun(); }),
       page_(new QWidget(this)),
-      canvas_(new Canvas(surface_, page_))
+      canvas_(new Canvas(form.surface(), page_))
 {
-    setObjectName(formName);
-    setWindowTitle(title + separator + QString::fromUtf8(kWebAddress));
+    setObjectName(QString::fromStdString(form.formName()));
+    setWindowTitle(QString::fromStdString(form.windowCaption()));
     page_->setObjectName(QStringLiteral("page"));
     // Qt scales the whole window to the screen (scaleToFillTheScreen); the picture is
     // drawn in the screen's own pixels.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize design = design_;
         shrink_ = std::min(1.0, scaleFor(screen->availableGeometry().size(), screen->geometry().size(), design));
-        surface_.setScale(shrink_, screen->devicePixelRatio());
+        form.surface().setScale(shrink_, screen->devicePixelRatio());
         design_ = QSize(int(std::lround(design.width() * shrink_)), int(std::lround(design.height() * shrink_)));
         if (shrink_ < 1)
             shrinkTheStyle(shrink_);
     }
     paint(this, colours::grey, colours::buttonText);
-    for (const Control& c : layout) {
+    const std::vector<ControlState>& controls = form.controls();
+    widgets_.reserve(controls.size());
+    for (const ControlState& c : controls) {
         QWidget* w = create(c);
-        w->setObjectName(QString::fromUtf8(c.name));
-        controls_.insert(w->objectName(), w);
+        w->setObjectName(QString::fromUtf8(c.design->name));
+        widgets_.push_back(w);
     }
     fitCaptions();
-    surface_.pacing = &pacing_;
-    pacing_.showPicture = [this] { showPicture(); };
+    // What the program changed before its window was shown: places and colours.
+    for (int i = 0; i < int(widgets_.size()); ++i) {
+        connect(i, widgets_[i]);
+        if (controls[i].left || controls[i].top)
+            controlChanged(i, Change::Place);
+        if (controls[i].back != controls[i].design->back)
+            controlChanged(i, Change::Colour);
+    }
+    if (form.startButton() >= 0)
+        widgets_[form.startButton()]->setToolTip(
+            QStringLiteral("Spustí animaci; Esc ji zastaví, P pozastaví a znovu rozběhne"));
+    form.setFrontEnd(this);
     // The picture for assistive technology: what it shows, then what it was drawn with.
-    canvas_->setAccessibleName(title);
-    const Demonstration* demonstration = demonstrationTitled(title);
+    canvas_->setAccessibleName(title_);
+    const Demonstration* demonstration = demonstrationTitled(form.programTitle());
     whatItShows_ = demonstration ? QString::fromUtf8(demonstration->description) : QString();
     canvas_->setAccessibleDescription(whatItShows_);
     // The window's own commands, each with its key, in the picture's context menu.
@@ -155,43 +167,38 @@ Form::Form(const QString& formName, const QString& title, Layout layout, const Q
         addAction(action);
     };
     command(QStringLiteral("Kopírovat obrázek"), QKeySequence::Copy, [this] {
-        if (!running_)
+        if (!form_.isRunning())
             copyPicture();
     });
     command(QStringLiteral("O programu"), QKeySequence(Qt::Key_F1), [this] {
-        if (!running_)
+        if (!form_.isRunning())
             about();
     });
     command(QStringLiteral("Celá obrazovka"), QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-Form::~Form() = default;
+DesktopWindow::~DesktopWindow() { form_.setFrontEnd(nullptr); }
 
-double Form::scaleFor(QSize available, QSize screen, QSize design)
+double DesktopWindow::scaleFor(QSize available, QSize screen, QSize design)
 {
     const double fill = std::min(available.width() / double(design.width()), available.height() / double(design.height()));
     if (!(fill > 0) || !std::isfinite(fill))
         return 1;
-    const bool smallerThanReference = screen.width() < kDesign.width() || screen.height() < kDesign.height();
+    const bool smallerThanReference = screen.width() < Form::kDesign.width || screen.height() < Form::kDesign.height;
     return smallerThanReference ? fill : std::max(1.0, fill);
 }
 
-int Form::twipsToPixels(int twips) const
+int DesktopWindow::twipsToPixels(int twips) const
 {
     return int(std::lround(twips * shrink_ / DrawingSurface::kTwipsPerPixel));
 }
 
-QWidget* Form::create(const Control& c)
+QWidget* DesktopWindow::create(const ControlState& state)
 {
-    QWidget* parent = page_;
-    if (c.frame) {
-        parent = control(QString::fromUtf8(c.frame));
-        Q_ASSERT_X(parent, "Form::create", "a frame is listed after its options");
-        if (!parent)
-            parent = page_;
-    }
-    const QString text = QString::fromUtf8(c.text);
+    const Control& c = *state.design;
+    QWidget* parent = state.frame >= 0 ? widgets_[state.frame] : page_;
+    const QString text = QString::fromStdString(state.text);
     QWidget* w = nullptr;
     switch (c.kind) {
     case Kind::CommandButton: {
@@ -208,7 +215,7 @@ QWidget* Form::create(const Control& c)
         break;
     case Kind::CheckBox: {
         auto* box = new CheckButton(text, parent);
-        box->setChecked(c.checked);
+        box->setChecked(state.checked);
         w = box;
         break;
     }
@@ -239,7 +246,7 @@ QWidget* Form::create(const Control& c)
         // trough and the Page keys by a tenth; a short bar goes one position at a time.
         auto* bar = new QScrollBar(Qt::Horizontal, parent);
         bar->setRange(c.min, c.max);
-        bar->setValue(c.value);
+        bar->setValue(state.value);
         const int range = c.max - c.min;
         constexpr int shortRange = 20;
         bar->setSingleStep(range > shortRange ? std::max(1, int(std::lround(range / 100.0))) : 1);
@@ -265,16 +272,59 @@ QWidget* Form::create(const Control& c)
         w->setPalette(p);
         w->setAutoFillBackground(c.back != colours::grey);
     }
+    if (c.kind == Kind::OptionButton)
+        static_cast<QRadioButton*>(w)->setChecked(state.checked);
     if (w->objectName().isEmpty())
         w->setObjectName(QString::fromUtf8(c.name));
-    const bool shown = c.visible && c.kind != Kind::ParameterBox;
-    w->setVisible(shown);
-    if (!shown)
+    w->setVisible(state.visible);
+    if (!state.visible)
         w->hide();
     return w;
 }
 
-int Form::freeRoomRight(const QWidget* w) const
+void DesktopWindow::connect(int index, QWidget* w)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        QObject::connect(button, &QAbstractButton::clicked, this,
+                         [this, index, button] { form_.clicked(index, button->isChecked()); });
+    else if (auto* bar = qobject_cast<QScrollBar*>(w))
+        QObject::connect(bar, &QScrollBar::valueChanged, this, [this, index](int value) { form_.scrolled(index, value); });
+}
+
+void DesktopWindow::controlChanged(int index, Change what)
+{
+    const ControlState& c = form_.controls()[index];
+    QWidget* w = widgets_[index];
+    switch (what) {
+    case Change::Text:
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            edit->setText(QString::fromStdString(c.text));
+        break;
+    case Change::Checked:
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isChecked() != c.checked)
+            button->setChecked(c.checked);
+        break;
+    case Change::Place: {
+        const auto* caption = dynamic_cast<const Caption*>(w);
+        const DrawingSurface& s = form_.surface();
+        const int x = c.left ? s.windowPixels(*c.left) - (caption ? caption->grownLeft() : 0) : w->x();
+        w->move(x, c.top ? s.windowPixels(*c.top) : w->y());
+        break;
+    }
+    case Change::Shown:
+        w->setVisible(c.visible);
+        break;
+    case Change::Colour: {
+        QPalette p = w->palette();
+        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+            p.setColor(role, qcolour(c.back));
+        w->setPalette(p);
+        break;
+    }
+    }
+}
+
+int DesktopWindow::freeRoomRight(const QWidget* w) const
 {
     constexpr int border = 3;  // a frame's border and a pixel of air
     int room = w->parentWidget()->width() - (w->x() + w->width()) - border;
@@ -289,15 +339,15 @@ int Form::freeRoomRight(const QWidget* w) const
     return std::max(0, room);
 }
 
-void Form::fitCaptions()
+void DesktopWindow::fitCaptions()
 {
-    for (QWidget* w : std::as_const(controls_))
+    for (QWidget* w : widgets_)
         if (auto* caption = dynamic_cast<Caption*>(w))
             caption->fit();
     // The captions beside indicators in one frame share one size: the largest at which
     // each fits beside its indicator and into the free room up to its neighbour.
     std::map<QWidget*, std::vector<QWidget*>> frames;
-    for (QWidget* w : std::as_const(controls_))
+    for (QWidget* w : widgets_)
         if (dynamic_cast<FittedCaption*>(w))
             frames[w->parentWidget()].push_back(w);
     constexpr int smallest = 8;
@@ -327,80 +377,25 @@ void Form::fitCaptions()
     }
 }
 
-QWidget* Form::control(const QString& name) const { return controls_.value(name, nullptr); }
-
-QLineEdit* Form::box(const QString& name) const
+QWidget* DesktopWindow::control(std::string_view name) const
 {
-    auto* edit = control<QLineEdit>(name);
-    Q_ASSERT_X(edit, "Form::box", qPrintable(name));
-    return edit;
+    return widgets_[form_.named<ControlRef>(name).index];
 }
 
-QString Form::text(const QString& name) const
+QImage DesktopWindow::picture() const
 {
-    auto* edit = box(name);
-    return edit ? edit->text() : QString();
+    const Picture& p = form_.surface().image();
+    return QImage(reinterpret_cast<const uchar*>(p.bits()), p.width(), p.height(), p.stride() * 4,
+                  QImage::Format_RGB32)
+        .copy();
 }
 
-void Form::setText(const QString& name, const QString& text)
+int DesktopWindow::ask(const std::string& title, const std::string& question)
 {
-    if (auto* edit = box(name))
-        edit->setText(text);
+    return messageBox(this, QString::fromStdString(title), QString::fromStdString(question));
 }
 
-double Form::number(const QString& name) const { return textToNumber(text(name)); }
-void Form::setNumber(const QString& name, double value) { setText(name, numberToText(value)); }
-
-void Form::select(const QString& option)
-{
-    auto* button = control<QRadioButton>(option);
-    Q_ASSERT_X(button, "Form::select", qPrintable(option));
-    if (!button)
-        return;
-    button->setChecked(true);
-    emit button->clicked(true);
-}
-
-bool Form::isSelected(const QString& option) const
-{
-    auto* button = control<QRadioButton>(option);
-    return button && button->isChecked();
-}
-
-int Form::scrollValue(const QString& name) const
-{
-    auto* bar = control<QScrollBar>(name);
-    return bar ? bar->value() : 0;
-}
-
-void Form::setLeft(const QString& name, float left)
-{
-    QWidget* w = control(name);
-    if (!w)
-        return;
-    const auto* caption = dynamic_cast<const Caption*>(w);
-    w->move(surface_.toPixels(left) - (caption ? caption->grownLeft() : 0), w->y());
-}
-
-void Form::setTop(const QString& name, float top)
-{
-    if (QWidget* w = control(name))
-        w->move(w->x(), surface_.toPixels(top));
-}
-
-void Form::setShown(const QString& name, bool visible)
-{
-    if (QWidget* w = control(name))
-        w->setVisible(visible);
-}
-
-int Form::askYesNo(const QString& question)
-{
-    showPicture();
-    return asker(this, title_, question) == vbYes ? vbYes : vbNo;
-}
-
-int Form::messageBox(QWidget* parent, const QString& title, const QString& question)
+int DesktopWindow::messageBox(QWidget* parent, const QString& title, const QString& question)
 {
     QMessageBox box(QMessageBox::NoIcon, title, question, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("question"));
@@ -418,84 +413,20 @@ int Form::messageBox(QWidget* parent, const QString& title, const QString& quest
     box.installEventFilter(closing);
     box.show();
     answered.exec();
-    return box.clickedButton() == yes ? vbYes : vbNo;
+    return box.clickedButton() == yes ? Form::vbYes : Form::vbNo;
 }
 
-void Form::onClick(const QString& name, std::function<void()> handler)
-{
-    auto* button = control<QAbstractButton>(name);
-    Q_ASSERT_X(button, "Form::onClick", qPrintable(name));
-    if (button)
-        QObject::connect(button, &QAbstractButton::clicked, this, [this, h = std::move(handler)] {
-            h();
-            handled();
-        });
-}
+void DesktopWindow::handled() { canvas_->updateChanged(); }
 
-void Form::onOptions(std::span<const OptionValue> options)
+void DesktopWindow::runBegins()
 {
-    for (const OptionValue& o : options)
-        onClick(QString::fromUtf8(o.option), [this, o] { setNumber(QString::fromUtf8(o.box), o.value); });
-}
-
-void Form::onChange(const QString& name, std::function<void()> handler)
-{
-    auto* bar = control<QScrollBar>(name);
-    Q_ASSERT_X(bar, "Form::onChange", qPrintable(name));
-    if (bar)
-        QObject::connect(bar, &QScrollBar::valueChanged, this, [this, h = std::move(handler)] {
-            h();
-            handled();
-        });
-}
-
-void Form::handled()
-{
-    if (!running_)
-        canvas_->updateChanged();
-}
-
-void Form::onStart(const QString& button, std::function<void()> simulation)
-{
-    startButton_ = control(button);
-    if (startButton_)
-        startButton_->setToolTip(QStringLiteral("Spustí animaci; Esc ji zastaví, P pozastaví a znovu rozběhne"));
-    onClick(button, [this, s = std::move(simulation)] { run(s); });
-}
-
-void Form::onEnd(const QString& button)
-{
-    onClick(button, [this] { close(); });
-}
-
-void Form::run(const std::function<void()>& simulation)
-{
-    if (running_) {
-        queuedRuns_.push_back(simulation);
-        return;
-    }
-    if (input_.servingCancelledRuns())  // a Start clicked before an Esc
-        return;
-    running_ = true;
     busyChanged();
     input_.hold();
-    pacing_.resetGaps();
-    pacing_.begin();
-    try {
-        simulation();
-        while (!queuedRuns_.empty()) {
-            const auto next = queuedRuns_.front();
-            queuedRuns_.erase(queuedRuns_.begin());
-            next();
-        }
-        pacing_.finish();
-    } catch (const Pacing::Stopped&) {
-        // Stopped by the user: what is drawn stays, nothing more of the run happens.
-        queuedRuns_.clear();
-    }
-    pacing_.end();
+}
+
+void DesktopWindow::runEnded()
+{
     input_.release();
-    running_ = false;
     busyChanged();
     placePage();  // at the window's size now, if it changed during the run
     canvas_->updateChanged();
@@ -510,30 +441,30 @@ void Form::run(const std::function<void()>& simulation)
     input_.serve();
 }
 
-void Form::showPicture()
+void DesktopWindow::showPicture()
 {
     canvas_->updateChanged();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-void Form::showOnScreen()
+void DesktopWindow::showOnScreen()
 {
     // Without a window manager a maximised window keeps its own size: give it the
     // whole available area first.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     showMaximized();
-    if (startButton_)
-        startButton_->setFocus();
+    if (form_.startButton() >= 0)
+        widgets_[form_.startButton()]->setFocus();
 }
 
-void Form::copyPicture() { QGuiApplication::clipboard()->setImage(pictureAsSeen()); }
+void DesktopWindow::copyPicture() { QGuiApplication::clipboard()->setImage(pictureAsSeen()); }
 
-QImage Form::pictureAsSeen() const
+QImage DesktopWindow::pictureAsSeen() const
 {
-    const double dpr = surface_.devicePixelRatio();
-    const QSize client = surface_.clientSize() * dpr;
-    QImage picture = surface_.image().copy(QRect(QPoint(0, 0), client));
+    const double dpr = form_.surface().devicePixelRatio();
+    const QSize client = qsize(form_.surface().clientSize()) * dpr;
+    QImage picture = this->picture().copy(QRect(QPoint(0, 0), client));
     picture.setDevicePixelRatio(dpr);
     // The captions and formulas that stand on the picture; not the buttons, frames and bars.
     QPainter painter(&picture);
@@ -547,11 +478,11 @@ QImage Form::pictureAsSeen() const
     return picture;
 }
 
-QString Form::settingsDrawn() const
+QString DesktopWindow::settingsDrawn() const
 {
     // The chosen option of every frame and the state of every check box, in reading order.
     std::vector<std::pair<QPoint, QString>> settings;
-    for (QWidget* w : std::as_const(controls_)) {
+    for (QWidget* w : widgets_) {
         if (w->isHidden() || w->parentWidget()->isHidden())
             continue;
         const QPoint at = w->mapTo(page_, QPoint(0, 0));
@@ -571,9 +502,9 @@ QString Form::settingsDrawn() const
     return texts.join(QStringLiteral("; "));
 }
 
-void Form::about()
+void DesktopWindow::about()
 {
-    const Demonstration* demonstration = demonstrationTitled(title_);
+    const Demonstration* demonstration = demonstrationTitled(form_.programTitle());
     const QString name = demonstration ? QString::fromUtf8(demonstration->title) : title_;
     const QString address = QString::fromUtf8(kWebAddress);
     const QString text =
@@ -591,7 +522,7 @@ void Form::about()
     box.exec();
 }
 
-void Form::toggleFullScreen()
+void DesktopWindow::toggleFullScreen()
 {
     if (isFullScreen())
         showMaximized();
@@ -599,17 +530,17 @@ void Form::toggleFullScreen()
         showFullScreen();
 }
 
-void Form::stopRun()
+void DesktopWindow::stopRun()
 {
-    pacing_.stop();
+    form_.pacing().stop();
     // A question the run waits for is answered "Ne": the run stops as soon as it has the answer.
     if (auto* question = findChild<QDialog*>(QStringLiteral("question")); question && question->isVisible())
         question->done(QDialog::Rejected);
 }
 
-void Form::closeEvent(QCloseEvent* event)
+void DesktopWindow::closeEvent(QCloseEvent* event)
 {
-    if (running_) {
+    if (form_.isRunning()) {
         // A close from the window manager: the run stops at its next step, then the
         // window closes.
         closePending_ = true;
@@ -620,13 +551,13 @@ void Form::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void Form::resizeEvent(QResizeEvent* event)
+void DesktopWindow::resizeEvent(QResizeEvent* event)
 {
     placePage();
     QWidget::resizeEvent(event);
 }
 
-void Form::placePage()
+void DesktopWindow::placePage()
 {
     // The design area, centred where the window leaves room around it; what of it the
     // window shows is the client area the programs draw on. A run draws on to its end
@@ -634,11 +565,13 @@ void Form::placePage()
     const QPoint at(std::max(0, (width() - design_.width()) / 2), std::max(0, (height() - design_.height()) / 2));
     page_->setGeometry(QRect(at, design_));
     canvas_->setGeometry(page_->rect());
-    if (!running_)
-        surface_.setClientSize(design_.boundedTo(size() - QSize(at.x(), at.y())));
+    if (!form_.isRunning()) {
+        const QSize client = design_.boundedTo(size() - QSize(at.x(), at.y()));
+        form_.surface().setClientSize({client.width(), client.height()});
+    }
 }
 
-void Form::busyChanged()
+void DesktopWindow::busyChanged()
 {
     QAccessible::State busy;
     busy.busy = true;
@@ -663,10 +596,10 @@ void scaleToFillTheScreen(int argc, char** argv, QSize design)
         int count = argc;
         const QGuiApplication look(count, arguments.data());
         if (const QScreen* screen = QGuiApplication::primaryScreen())
-            scale = Form::scaleFor(screen->availableGeometry().size(), screen->geometry().size(), design);
+            scale = DesktopWindow::scaleFor(screen->availableGeometry().size(), screen->geometry().size(), design);
     }
     // Qt's scaling magnifies; a screen smaller than the design gets a window that draws
-    // itself smaller (Form::shrink).
+    // itself smaller (DesktopWindow::shrink).
     if (!(scale > 1))
         return;
     bool given = false;
@@ -756,8 +689,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        if (const auto* form = dynamic_cast<const Form*>(widget()->window()))
-            s.busy = form->isRunning();
+        if (const auto* window = dynamic_cast<const DesktopWindow*>(widget()->window()))
+            s.busy = window->form().isRunning();
         return s;
     }
 };
@@ -765,7 +698,7 @@ public:
 QAccessibleInterface* accessibleOfTheSuite(const QString&, QObject* object)
 {
     auto* w = qobject_cast<QWidget*>(object);
-    if (!w || !dynamic_cast<Form*>(w->window()) || w->isWindow())
+    if (!w || !dynamic_cast<DesktopWindow*>(w->window()) || w->isWindow())
         return nullptr;
     if (dynamic_cast<Canvas*>(w))
         return new Picture(w);  // named and described by its window

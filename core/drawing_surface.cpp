@@ -90,24 +90,21 @@ Span within(double c, double r2, bool inclusive, long long minI, long long maxI)
 }
 }  // namespace
 
-DrawingSurface::DrawingSurface(QSize size, Colour back)
-    : BackColor(back),
-      image_(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32),
-      client_(size)
+DrawingSurface::DrawingSurface(Size size, Colour back)
+    : BackColor(back), image_(size.expandedTo({1, 1}), toArgb(back)), client_(size)
 {
-    image_.fill(toArgb(BackColor));
 }
 
-float DrawingSurface::ScaleWidth() const { return float(client_.width() / windowPixelsPerUnit()); }
-float DrawingSurface::ScaleHeight() const { return float(client_.height() / windowPixelsPerUnit()); }
+float DrawingSurface::ScaleWidth() const { return float(client_.width / windowPixelsPerUnit()); }
+float DrawingSurface::ScaleHeight() const { return float(client_.height / windowPixelsPerUnit()); }
 
 void DrawingSurface::setScale(double scale, double devicePixelRatio)
 {
     scale_ = scale > 0 ? scale : 1;
     dpr_ = devicePixelRatio > 0 ? devicePixelRatio : 1;
-    const QSize logical = client_;
-    client_ = QSize();
-    image_ = QImage(QSize(1, 1), QImage::Format_RGB32);
+    const Size logical = client_;
+    client_ = Size();
+    image_ = Picture({1, 1}, toArgb(BackColor));
     setClientSize(logical);
     image_.fill(toArgb(BackColor));
 }
@@ -117,41 +114,43 @@ int DrawingSurface::penWidth() const
     return int(std::clamp<long>(std::lround(std::max<int>(1, DrawWidth) * scale_ * dpr_), 1, 4096));
 }
 
-int DrawingSurface::toPixels(double v) const
+namespace {
+int wholePixels(double d)
 {
-    const double d = v * windowPixelsPerUnit();
     if (!std::isfinite(d))
         return 0;
     return int(std::clamp<long long>(pixelIndex(d), -1000000000, 1000000000));
 }
+}  // namespace
 
-void DrawingSurface::setClientSize(QSize size)
+int DrawingSurface::toPixels(double v) const { return wholePixels(v * windowPixelsPerUnit()); }
+int DrawingSurface::windowPixels(double referencePixels) const { return wholePixels(referencePixels * scale_); }
+
+void DrawingSurface::setClientSize(Size size)
 {
-    client_ = size.expandedTo(QSize(0, 0));
-    const QSize device(int(std::ceil(client_.width() * dpr_)), int(std::ceil(client_.height() * dpr_)));
-    const QSize needed = image_.size().expandedTo(device);
+    client_ = size.expandedTo({0, 0});
+    const Size device{int(std::ceil(client_.width * dpr_)), int(std::ceil(client_.height * dpr_))};
+    const Size needed = image_.size().expandedTo(device);
     if (needed != image_.size()) {
-        QImage grown(needed, QImage::Format_RGB32);
-        grown.fill(toArgb(BackColor));
+        Picture grown(needed, toArgb(BackColor));
         for (int y = 0; y < image_.height(); ++y)
-            std::copy_n(reinterpret_cast<const QRgb*>(image_.constScanLine(y)), image_.width(),
-                        reinterpret_cast<QRgb*>(grown.scanLine(y)));
+            std::copy_n(image_.row(y), image_.width(), grown.row(y));
         image_ = std::move(grown);
     }
 }
 
-QRgb DrawingSurface::pixel(int x, int y) const
+std::uint32_t DrawingSurface::pixel(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
         return 0;
-    return reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x];
+    return image_.row(y)[x];
 }
 
-QRect DrawingSurface::takeDirty()
+Rect DrawingSurface::takeDirty()
 {
-    QRect r;
+    Rect r;
     if (dirtyX0_ <= dirtyX1_ && dirtyY0_ <= dirtyY1_)
-        r = QRect(QPoint(dirtyX0_, dirtyY0_), QPoint(dirtyX1_, dirtyY1_));
+        r = Rect{dirtyX0_, dirtyY0_, dirtyX1_ - dirtyX0_ + 1, dirtyY1_ - dirtyY0_ + 1};
     dirtyX0_ = dirtyY0_ = std::numeric_limits<int>::max();
     dirtyX1_ = dirtyY1_ = std::numeric_limits<int>::min();
     return r;
@@ -183,7 +182,7 @@ void DrawingSurface::span(int y, int x0, int x1, std::uint32_t argb)
     x1 = std::min(x1, image_.width() - 1);
     if (x0 > x1)
         return;
-    auto* row = reinterpret_cast<std::uint32_t*>(image_.scanLine(y));
+    auto* row = image_.row(y);
     std::fill(row + x0, row + x1 + 1, argb);
     markDirty(x0, y, x1, y);
 }
@@ -247,8 +246,8 @@ void DrawingSurface::thinLine(double x1, double y1, double x2, double y2, std::u
     const int dx = std::abs(xe - x), dy = -std::abs(ye - y);
     const int sx = x < xe ? 1 : -1, sy = y < ye ? 1 : -1;
     int err = dx + dy;
-    auto* bits = reinterpret_cast<std::uint32_t*>(image_.bits());
-    const qsizetype stride = image_.bytesPerLine() / 4;
+    auto* bits = image_.bits();
+    const std::ptrdiff_t stride = image_.stride();
     bool on = true;
     int minX = W, minY = H, maxX = -1, maxY = -1;
     for (;;) {
@@ -374,7 +373,7 @@ void DrawingSurface::Circle(float x, float y, float r, Colour colour)
                 span(row, int(std::max<long long>(disc.lo, -1)), int(std::min<long long>(disc.hi, W)), fill);
             } else if (disc.lo <= disc.hi) {
                 // Diagonal cross hatch on a grid of 8 program pixels fixed to the picture.
-                auto* line = reinterpret_cast<std::uint32_t*>(image_.scanLine(row));
+                auto* line = image_.row(row);
                 const long long from = std::max<long long>(disc.lo, 0), to = std::min<long long>(disc.hi, W - 1);
                 const long long period = std::max<long long>(8, std::lround(8 * scale_ * dpr_));
                 const long long thickness = std::max<long long>(1, std::lround(scale_ * dpr_));

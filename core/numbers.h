@@ -1,14 +1,15 @@
 #pragma once
-#include <QString>
+#include <string>
+#include <string_view>
 
 // The one pair of conversions between a number and the text of a parameter box:
 // the shortest decimal form that reads back to the same double, with a decimal
 // point whatever the user's locale ("30000", "0.1", "0.00005").
-QString numberToText(double value);
+std::string numberToText(double value);
 
 // Reads the leading number of a text ("  12.5abc" gives 12.5); a text with no
 // number in front of it (a box's design text such as "Alfa") gives 0.
-double textToNumber(const QString& text);
+double textToNumber(std::string_view text);
 
 // Int: the largest whole number not above x.
 double Int(double x);

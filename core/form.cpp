@@ -1,0 +1,208 @@
+#include "form.h"
+
+#include <stdexcept>
+
+#include "numbers.h"
+
+Form::Asker Form::asker;
+
+Form::Form(std::string formName, std::string title, Layout layout, std::string separator, Size design)
+    : formName_(std::move(formName)),
+      title_(std::move(title)),
+      caption_(title_ + separator + kWebAddress),
+      design_(design),
+      surface_(Size{1000, 700}.expandedTo(design))
+{
+    controls_.reserve(layout.size());
+    for (const Control& c : layout) {
+        ControlState state;
+        state.design = &c;
+        if (c.frame) {
+            state.frame = indexOf(c.frame);
+            if (state.frame < 0 || controls_[state.frame].design->kind != Kind::Frame)
+                throw std::logic_error(formName_ + ": the frame " + c.frame + " of " + c.name +
+                                       " is not listed before it");
+        }
+        state.text = c.text;
+        state.checked = c.checked;
+        state.visible = c.visible && c.kind != Kind::ParameterBox;
+        state.value = c.value;
+        state.back = c.back;
+        if (!index_.emplace(c.name, int(controls_.size())).second)
+            throw std::logic_error(formName_ + ": two controls are named " + c.name);
+        controls_.push_back(std::move(state));
+    }
+    handlers_.resize(controls_.size());
+    surface_.pacing = &pacing_;
+    pacing_.showPicture = [this] {
+        if (frontEnd_)
+            frontEnd_->showPicture();
+    };
+}
+
+Form::~Form() = default;
+
+int Form::indexOf(std::string_view name) const
+{
+    const auto found = index_.find(name);
+    return found == index_.end() ? -1 : found->second;
+}
+
+void Form::missing(std::string_view name, const char* kind) const
+{
+    throw std::logic_error(formName_ + " has no " + kind + " named " + std::string(name));
+}
+
+void Form::changed(int control, FrontEnd::Change what)
+{
+    if (frontEnd_)
+        frontEnd_->controlChanged(control, what);
+}
+
+void Form::setText(BoxRef box, std::string text)
+{
+    std::string& now = controls_[box.index].text;
+    if (now == text)
+        return;
+    now = std::move(text);
+    changed(box.index, FrontEnd::Change::Text);
+}
+
+double Form::number(BoxRef box) const { return textToNumber(text(box)); }
+void Form::setNumber(BoxRef box, double value) { setText(box, numberToText(value)); }
+
+void Form::choose(int option)
+{
+    // The chosen one of its frame (or of the options on the window itself).
+    const int frame = controls_[option].frame;
+    for (int i = 0; i < int(controls_.size()); ++i) {
+        ControlState& other = controls_[i];
+        if (i == option || other.frame != frame || other.design->kind != Kind::OptionButton || !other.checked)
+            continue;
+        other.checked = false;
+        changed(i, FrontEnd::Change::Checked);
+    }
+    if (!controls_[option].checked) {
+        controls_[option].checked = true;
+        changed(option, FrontEnd::Change::Checked);
+    }
+}
+
+void Form::select(OptionRef option) { clicked(option.index); }
+
+void Form::setLeft(ControlRef control, float left)
+{
+    controls_[control.index].left = double(left) * surface_.referencePixelsPerUnit();
+    changed(control.index, FrontEnd::Change::Place);
+}
+
+void Form::setTop(ControlRef control, float top)
+{
+    controls_[control.index].top = double(top) * surface_.referencePixelsPerUnit();
+    changed(control.index, FrontEnd::Change::Place);
+}
+
+void Form::setShown(ControlRef control, bool visible)
+{
+    controls_[control.index].visible = visible;
+    changed(control.index, FrontEnd::Change::Shown);
+}
+
+void Form::setBackColour(ControlRef control, Colour back)
+{
+    controls_[control.index].back = back;
+    changed(control.index, FrontEnd::Change::Colour);
+}
+
+int Form::askYesNo(const std::string& question)
+{
+    if (frontEnd_)
+        frontEnd_->showPicture();
+    int answer = vbNo;
+    if (asker)
+        answer = asker(title_, question);
+    else if (frontEnd_)
+        answer = frontEnd_->ask(title_, question);
+    return answer == vbYes ? vbYes : vbNo;
+}
+
+void Form::onClick(ButtonRef button, std::function<void()> handler) { handlers_[button.index] = std::move(handler); }
+void Form::onChange(BarRef bar, std::function<void()> handler) { handlers_[bar.index] = std::move(handler); }
+
+void Form::onOptions(std::span<const OptionValue> options)
+{
+    for (const OptionValue& o : options)
+        onClick(named<OptionRef>(o.option), [this, box = named<BoxRef>(o.box), value = o.value] {
+            setNumber(box, value);
+        });
+}
+
+void Form::onStart(std::string_view button, std::function<void()> simulation)
+{
+    const ButtonRef start = named<ButtonRef>(button);
+    startButton_ = start.index;
+    onClick(start, [this, s = std::move(simulation)] { run(s); });
+}
+
+void Form::onEnd(std::string_view button)
+{
+    onClick(named<ButtonRef>(button), [this] {
+        if (frontEnd_)
+            frontEnd_->closeWindow();
+    });
+}
+
+void Form::clicked(int control, bool checked)
+{
+    ControlState& c = controls_.at(std::size_t(control));
+    if (c.design->kind == Kind::OptionButton) {
+        choose(control);
+    } else if (c.design->kind == Kind::CheckBox && c.checked != checked) {
+        c.checked = checked;
+        changed(control, FrontEnd::Change::Checked);
+    }
+    if (const auto& handler = handlers_[control])
+        handler();
+    if (frontEnd_ && !running_)
+        frontEnd_->handled();
+}
+
+void Form::scrolled(int control, int value)
+{
+    controls_.at(std::size_t(control)).value = value;
+    if (const auto& handler = handlers_[control])
+        handler();
+    if (frontEnd_ && !running_)
+        frontEnd_->handled();
+}
+
+void Form::run(const std::function<void()>& simulation)
+{
+    if (running_) {
+        queuedRuns_.push_back(simulation);
+        return;
+    }
+    if (frontEnd_ && frontEnd_->startCancelled())  // a Start clicked before an Esc
+        return;
+    running_ = true;
+    if (frontEnd_)
+        frontEnd_->runBegins();
+    pacing_.resetGaps();
+    pacing_.begin();
+    try {
+        simulation();
+        while (!queuedRuns_.empty()) {
+            const auto next = queuedRuns_.front();
+            queuedRuns_.erase(queuedRuns_.begin());
+            next();
+        }
+        pacing_.finish();
+    } catch (const Pacing::Stopped&) {
+        // Stopped by the user: what is drawn stays, nothing more of the run happens.
+        queuedRuns_.clear();
+    }
+    pacing_.end();
+    running_ = false;
+    if (frontEnd_)
+        frontEnd_->runEnded();
+}

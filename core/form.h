@@ -1,0 +1,233 @@
+#pragma once
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "drawing_surface.h"
+#include "layout.h"
+#include "pacing.h"
+
+// The address of the accompanying text, shown in every window's title.
+inline constexpr const char* kWebAddress = "https://svetlo-a-sipky.example.org";
+
+// A control of a window, found once by its name and kind: the window lacks no control
+// its handle names.
+struct ControlRef {
+    int index = -1;
+};
+struct BoxRef : ControlRef {};  // a parameter box or a caption box
+struct OptionRef : ControlRef {};
+struct CheckRef : ControlRef {};
+struct BarRef : ControlRef {};
+// A command button, an option or a check box: what takes a click.
+struct ButtonRef : ControlRef {
+    ButtonRef() = default;
+    ButtonRef(OptionRef option) : ControlRef{option.index} {}
+    ButtonRef(CheckRef box) : ControlRef{box.index} {}
+};
+
+// A control as the window has it now.
+struct ControlState {
+    const Control* design = nullptr;
+    int frame = -1;  // the frame it sits in; -1 on the window itself
+    std::string text;  // a box's text
+    bool checked = false;  // an option or a check box
+    bool visible = true;
+    int value = 0;  // a scroll bar
+    std::optional<double> left, top;  // where a run moved it, in pixels of the reference screen
+    Colour back = 0;
+};
+
+// What shows a window to its user (the desktop's widgets, a web page) does for it.
+class FrontEnd {
+public:
+    enum class Change { Text, Checked, Place, Shown, Colour };
+
+    virtual ~FrontEnd() = default;
+    // A control's state changed from the program.
+    virtual void controlChanged(int control, Change what) = 0;
+    // Shows what the surface drew and handles what the window was sent meanwhile (during
+    // a run the input among it waits for the run's end).
+    virtual void showPicture() = 0;
+    // A handler returned outside a run: what it drew goes to the screen.
+    virtual void handled() = 0;
+    // The yes/no question, titled with the program's title: Form::vbYes or Form::vbNo.
+    virtual int ask(const std::string& title, const std::string& question) = 0;
+    // Whether a Start served now was held before an Esc, which cancelled the run it asks for.
+    virtual bool startCancelled() const { return false; }
+    // A run begins, and it has ended (finished or stopped).
+    virtual void runBegins() {}
+    virtual void runEnded() {}
+    // The window closes ("Konec").
+    virtual void closeWindow() = 0;
+};
+
+// A program's window, whatever shows it: the layout's controls with their state, the
+// parameter boxes, the handlers, the drawing surface, the run and its pacing, and the
+// yes/no question.
+class Form {
+public:
+    // The area a window is designed for, in pixels of the reference screen; a program
+    // whose picture reaches further names its own.
+    static constexpr Size kDesign{800, 600};
+
+    // title: the program's title ("Vidivizur"); the caption is title + separator + address.
+    Form(std::string formName, std::string title, Layout layout, std::string separator = " - ",
+         Size design = kDesign);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& formName() const { return formName_; }
+    const std::string& programTitle() const { return title_; }
+    const std::string& windowCaption() const { return caption_; }
+    Size design() const { return design_; }
+
+    DrawingSurface& surface() { return surface_; }
+    const DrawingSurface& surface() const { return surface_; }
+    Pacing& pacing() { return pacing_; }
+
+    // The controls, in the order of the layout.
+    const std::vector<ControlState>& controls() const { return controls_; }
+    // The control of that name and kind; a name the layout lacks, or a control of
+    // another kind, throws std::logic_error.
+    template <class Ref>
+    Ref named(std::string_view name) const;
+    int indexOf(std::string_view name) const;  // -1 when there is none
+
+    // Text boxes: the parameter boxes and the caption boxes.
+    const std::string& text(BoxRef box) const { return controls_[box.index].text; }
+    void setText(BoxRef box, std::string text);
+    double number(BoxRef box) const;
+    void setNumber(BoxRef box, double value);
+
+    // An option's Value := true from code: it becomes the chosen one of its frame and
+    // its Click handler runs, exactly as on a user's click.
+    void select(OptionRef option);
+    bool isSelected(OptionRef option) const { return controls_[option.index].checked; }
+    bool isChecked(CheckRef box) const { return controls_[box.index].checked; }
+    int scrollValue(BarRef bar) const { return controls_[bar.index].value; }
+
+    // Control properties that a run changes; places in the surface's current unit.
+    void setLeft(ControlRef control, float left);
+    void setTop(ControlRef control, float top);
+    void setShown(ControlRef control, bool visible);
+    void setBackColour(ControlRef control, Colour back);
+
+    // The same by name, found at each call.
+    const std::string& text(std::string_view box) const { return text(named<BoxRef>(box)); }
+    void setText(std::string_view box, std::string text) { setText(named<BoxRef>(box), std::move(text)); }
+    double number(std::string_view box) const { return number(named<BoxRef>(box)); }
+    void setNumber(std::string_view box, double value) { setNumber(named<BoxRef>(box), value); }
+    void select(std::string_view option) { select(named<OptionRef>(option)); }
+    bool isSelected(std::string_view option) const { return isSelected(named<OptionRef>(option)); }
+    bool isChecked(std::string_view box) const { return isChecked(named<CheckRef>(box)); }
+    int scrollValue(std::string_view bar) const { return scrollValue(named<BarRef>(bar)); }
+    void setLeft(std::string_view control, float left) { setLeft(named<ControlRef>(control), left); }
+    void setTop(std::string_view control, float top) { setTop(named<ControlRef>(control), top); }
+    void setShown(std::string_view control, bool visible) { setShown(named<ControlRef>(control), visible); }
+
+    // The yes/no question a run asks: vbYes for "Ano", vbNo for "Ne".
+    static constexpr int vbYes = 6, vbNo = 7;
+    int askYesNo(const std::string& question);
+    // Who answers instead of the front end; tests put their own answer here.
+    using Asker = std::function<int(const std::string& title, const std::string& question)>;
+    static Asker asker;
+
+    // Handlers of the controls.
+    void onClick(ButtonRef button, std::function<void()> handler);
+    void onChange(BarRef bar, std::function<void()> handler);
+    void onClick(std::string_view button, std::function<void()> handler)
+    {
+        onClick(named<ButtonRef>(button), std::move(handler));
+    }
+    void onChange(std::string_view bar, std::function<void()> handler)
+    {
+        onChange(named<BarRef>(bar), std::move(handler));
+    }
+    // The Click handlers of options that only write their value.
+    void onOptions(std::span<const OptionValue> options);
+    // The Start button: its handler is a run. The End button: closes the window.
+    void onStart(std::string_view button, std::function<void()> run);
+    void onEnd(std::string_view button);
+    int startButton() const { return startButton_; }
+
+    // Runs a simulation to its end, at the designed pace; a run asked for during a run
+    // follows it. The front end shows its frames and holds the input meanwhile.
+    void run(const std::function<void()>& simulation);
+    bool isRunning() const { return running_; }
+
+    // The front end's side: what the user did to a control. A click on a button, an
+    // option (which becomes the chosen one) or a check box (checked: its state now).
+    void clicked(int control, bool checked = true);
+    void scrolled(int control, int value);
+    void setFrontEnd(FrontEnd* frontEnd) { frontEnd_ = frontEnd; }
+
+private:
+    void changed(int control, FrontEnd::Change what);
+    void choose(int option);
+    [[noreturn]] void missing(std::string_view name, const char* kind) const;
+
+    std::string formName_, title_, caption_;
+    Size design_;
+    DrawingSurface surface_;
+    Pacing pacing_;
+    std::vector<ControlState> controls_;
+    std::unordered_map<std::string_view, int> index_;
+    std::vector<std::function<void()>> handlers_;
+    int startButton_ = -1;
+    bool running_ = false;
+    std::vector<std::function<void()>> queuedRuns_;
+    FrontEnd* frontEnd_ = nullptr;
+};
+
+namespace detail {
+// Whether a control of this kind can stand behind a handle of that type.
+template <class Ref>
+constexpr bool kindFits(Kind k)
+{
+    if constexpr (std::is_same_v<Ref, BoxRef>)
+        return k == Kind::ParameterBox || k == Kind::CaptionBox;
+    else if constexpr (std::is_same_v<Ref, OptionRef>)
+        return k == Kind::OptionButton;
+    else if constexpr (std::is_same_v<Ref, CheckRef>)
+        return k == Kind::CheckBox;
+    else if constexpr (std::is_same_v<Ref, BarRef>)
+        return k == Kind::HScrollBar;
+    else if constexpr (std::is_same_v<Ref, ButtonRef>)
+        return k == Kind::CommandButton || k == Kind::OptionButton || k == Kind::CheckBox;
+    else
+        return true;
+}
+template <class Ref>
+constexpr const char* kindName()
+{
+    if constexpr (std::is_same_v<Ref, BoxRef>)
+        return "text box";
+    else if constexpr (std::is_same_v<Ref, OptionRef>)
+        return "option button";
+    else if constexpr (std::is_same_v<Ref, CheckRef>)
+        return "check box";
+    else if constexpr (std::is_same_v<Ref, BarRef>)
+        return "scroll bar";
+    else if constexpr (std::is_same_v<Ref, ButtonRef>)
+        return "button";
+    else
+        return "control";
+}
+}  // namespace detail
+
+template <class Ref>
+Ref Form::named(std::string_view name) const
+{
+    const int i = indexOf(name);
+    if (i < 0 || !detail::kindFits<Ref>(controls_[i].design->kind))
+        missing(name, detail::kindName<Ref>());
+    Ref ref;
+    ref.index = i;
+    return ref;
+}

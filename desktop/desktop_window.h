@@ -1,0 +1,148 @@
+#pragma once
+#include <QApplication>
+#include <QImage>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "deferred_input.h"
+#include "form.h"
+
+class Canvas;
+class QLineEdit;
+
+// The desktop's window of a program: the program's Form shown with Qt Widgets. The
+// drawing surface behind the controls, the controls made from the layout tables and
+// kept in step with the Form's state, the question box, the run's frames and the
+// input held during it, the window's own commands, scaling and assistive technology.
+class DesktopWindow : public QWidget, public FrontEnd {
+public:
+    explicit DesktopWindow(Form& form);
+    ~DesktopWindow() override;
+
+    Form& form() { return form_; }
+    const Form& form() const { return form_; }
+
+    // How many times larger than designed a window is shown so that its design fills
+    // the screen: available, the space a window gets; screen, the whole screen. Never
+    // below 1 unless the screen is smaller than the reference screen.
+    static double scaleFor(QSize available, QSize screen, QSize design = qsize(Form::kDesign));
+    static QSize qsize(Size s) { return QSize(s.width, s.height); }
+
+    // On a screen smaller than the reference screen, Qt's scaling cannot shrink the window
+    // (it supports no factor below 1): the window draws its controls, fonts and picture
+    // this many times smaller itself. Otherwise 1.
+    double shrink() const { return shrink_; }
+
+    // Twips of the layout to window pixels: the one conversion of every control position.
+    int twipsToPixels(int twips) const;
+
+    // The widget of a control; a name the layout lacks throws std::logic_error.
+    QWidget* control(std::string_view name) const;
+    template <class T>
+    T* control(std::string_view name) const { return qobject_cast<T*>(control(name)); }
+
+    // The picture the surface holds, in device pixels.
+    QImage picture() const;
+
+    // The question box of the desktop: "Ano" and "Ne", titled with the program's title.
+    static int messageBox(QWidget* parent, const QString& title, const QString& question);
+
+    // Opens the window maximised on its screen, the Start button holding the focus.
+    void showOnScreen();
+
+    // Puts the client area as the user sees it on the clipboard: the picture with the
+    // captions and formulas on it (Ctrl+C while idle).
+    void copyPicture();
+    QImage pictureAsSeen() const;
+    // The program, the suite's version and licence, the accompanying text, the keys (F1).
+    void about();
+    // Full screen for a projector, and back (F11).
+    void toggleFullScreen();
+    // The settings the picture was drawn with, as the picture's description gives them.
+    QString settingsDrawn() const;
+
+    // Shows what the surface has drawn and handles the pending events (during a run
+    // the input among them is held for later).
+    void showPicture() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    // The Form's side.
+    void controlChanged(int control, Change what) override;
+    void handled() override;
+    int ask(const std::string& title, const std::string& question) override;
+    bool startCancelled() const override { return input_.servingCancelledRuns(); }
+    void runBegins() override;
+    void runEnded() override;
+    void closeWindow() override { close(); }
+
+private:
+    QWidget* create(const ControlState& c);
+    void connect(int index, QWidget* w);
+    // Places the design area in the window and sizes the client area to it (not during a run).
+    void placePage();
+    // Esc or a close during a run: the run stops at its next step, and a question it
+    // waits for is answered "Ne".
+    void stopRun();
+    // Tells assistive technology that a run began or ended.
+    void busyChanged();
+    // Lays every caption out for its box as designed.
+    void fitCaptions();
+    // The pixels right of a control up to its neighbour or its frame's border.
+    int freeRoomRight(const QWidget* w) const;
+
+    Form& form_;
+    QString title_;
+    QString whatItShows_;
+    QSize design_;
+    double shrink_ = 1;
+    DeferredInput input_;
+    QWidget* page_;  // the design area, centred in the window; the controls and the picture
+    Canvas* canvas_;
+    std::vector<QWidget*> widgets_;  // the controls, in the Form's order
+    bool closePending_ = false;
+};
+
+// A program's window on the desktop: the program's Form, shown.
+template <class Program>
+class Desktop final : public Program, public DesktopWindow {
+public:
+    Desktop() : DesktopWindow(static_cast<Form&>(*this)) {}
+};
+
+// The look every program of the suite shares: style, palette, font stand-ins.
+void setUpApplication();
+
+// Before the application starts: sets Qt's own scale factor so that a window designed
+// for `design` fills the primary screen, its controls and picture magnified alike.
+void scaleToFillTheScreen(int argc, char** argv, QSize design = DesktopWindow::qsize(Form::kDesign));
+inline void scaleToFillTheScreen(int argc, char** argv, Size design)
+{
+    scaleToFillTheScreen(argc, argv, DesktopWindow::qsize(design));
+}
+// The environment for a program started from here: the scale factor the user gave, not ours.
+QProcessEnvironment environmentForPrograms();
+
+// The running program as the desktop knows it: its id (after the executable's name) as
+// its desktop file name and window class, so a dock ties its windows to its menu entry,
+// and its icon on every window.
+void identifyProgram();
+
+// A program's main: creates its window, opens it and serves its events until it closes.
+template <class Window>
+int runProgram(int& argc, char** argv)
+{
+    scaleToFillTheScreen(argc, argv, Window::kDesign);
+    QApplication app(argc, argv);
+    setUpApplication();
+    identifyProgram();
+    Desktop<Window> window;
+    window.showOnScreen();
+    return app.exec();
+}

@@ -1,0 +1,307 @@
+// The core's services: number texts, random numbers, pacing, and a window's controls
+// and handlers without a front end.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <clocale>
+#include <cmath>
+#include <random>
+#include <set>
+#include <stdexcept>
+
+#include "form.h"
+#include "numbers.h"
+#include "pacing.h"
+#include "rnd.h"
+
+TEST(NumberText, WritesTheShortestPlainDecimalThatReadsBackExactly)
+{
+    EXPECT_EQ(numberToText(30000), "30000");
+    EXPECT_EQ(numberToText(1), "1");
+    EXPECT_EQ(numberToText(0.1), "0.1");
+    EXPECT_EQ(numberToText(0.00005), "0.00005");
+    EXPECT_EQ(numberToText(0.02), "0.02");
+    EXPECT_EQ(numberToText(-0.7853981633974483), "-0.7853981633974483");
+    EXPECT_EQ(numberToText(-0.0), "0");
+    EXPECT_EQ(numberToText(983011), "983011");
+    std::mt19937_64 gen(7);
+    std::uniform_real_distribution<double> any(-1e6, 1e6);
+    for (int i = 0; i < 2000; ++i) {
+        const double v = any(gen) * std::pow(10.0, int(gen() % 40) - 20);
+        EXPECT_EQ(textToNumber(numberToText(v)), v) << numberToText(v);
+    }
+    for (double v : {1e-300, 1e300, 5e-324, 1.7976931348623157e308})
+        EXPECT_EQ(textToNumber(numberToText(v)), v);
+}
+
+TEST(NumberText, DoesNotDependOnTheUsersLocale)
+{
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "cs_CZ.UTF-8");  // decimal comma where the locale is installed
+    EXPECT_EQ(numberToText(0.75), "0.75");
+    EXPECT_EQ(textToNumber("0.75"), 0.75);
+    std::setlocale(LC_ALL, before.c_str());
+}
+
+TEST(NumberText, ReadsTheLeadingNumberAndZeroForDesignTexts)
+{
+    EXPECT_EQ(textToNumber("Alfa"), 0);
+    EXPECT_EQ(textToNumber("Spomaleni"), 0);
+    EXPECT_EQ(textToNumber(""), 0);
+    EXPECT_EQ(textToNumber("  12.5"), 12.5);
+    EXPECT_EQ(textToNumber("+3"), 3);
+    EXPECT_EQ(textToNumber("-2.5e3"), -2500);
+    EXPECT_EQ(textToNumber("7abc"), 7);
+    EXPECT_EQ(textToNumber("1e999"), 0) << "an overflowing text reads as no number";
+    EXPECT_EQ(textToNumber("nan"), 0);
+}
+
+TEST(Arithmetic, IntFloorsAndModRoundsItsOperandsFirst)
+{
+    EXPECT_EQ(Int(2.7), 2);
+    EXPECT_EQ(Int(-0.5), -1);
+    EXPECT_EQ(Int(99.999), 99);
+    EXPECT_EQ(Mod(15.7, 5), 1) << "15.7 rounds to 16";
+    EXPECT_EQ(Mod(15.2, 5), 0);
+    EXPECT_EQ(Mod(14.5, 4), 2) << "halves round to even: 14";
+    EXPECT_EQ(Mod(-7, 3), -1) << "the sign of the dividend";
+    EXPECT_EQ(Mod(7, 0.2), 0) << "a divisor that rounds to 0 does not fail";
+    EXPECT_EQ(Mod(1e300, 7), 0);
+}
+
+TEST(Random, DrawsLieInTheUnitIntervalAndSpread)
+{
+    resetRnd();
+    double sum = 0;
+    std::set<int> tenths;
+    for (int i = 0; i < 10000; ++i) {
+        const float r = Rnd();
+        ASSERT_GE(r, 0.0f);
+        ASSERT_LT(r, 1.0f);
+        sum += r;
+        tenths.insert(int(r * 10));
+    }
+    EXPECT_NEAR(sum / 10000, 0.5, 0.02);
+    EXPECT_EQ(tenths.size(), 10u);
+}
+
+TEST(Random, ReseedingWithTheSameNumberKeepsTheDrawsVarying)
+{
+    resetRnd();
+    std::set<int> values;
+    int counts[100] = {};
+    for (int i = 0; i < 5000; ++i) {
+        Randomize(1);
+        const int d = int(Int(100 * Rnd()));
+        ASSERT_GE(d, 0);
+        ASSERT_LT(d, 100);
+        values.insert(d);
+        ++counts[d];
+    }
+    EXPECT_EQ(values.size(), 100u);
+    EXPECT_LT(*std::max_element(counts, counts + 100), 110) << "no value dominates";
+}
+
+TEST(Random, StartsFromTheSameStateInEveryProgram)
+{
+    resetRnd();
+    const float a = Rnd(), b = Rnd();
+    resetRnd();
+    EXPECT_EQ(Rnd(), a);
+    EXPECT_EQ(Rnd(), b);
+    EXPECT_NE(a, b);
+}
+
+TEST(Pacing, FreeWaitsCostNothingButCountWhatWasAsked)
+{
+    Pacing p;
+    p.setFree(true);
+    const auto start = std::chrono::steady_clock::now();
+    p.wait(3000000);
+    p.wait(1);
+    p.wait(0);
+    p.wait(-4);
+    p.wait(std::nan(""));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
+    EXPECT_EQ(p.decrementsAsked(), 3000001);
+    EXPECT_EQ(p.waits(), 5);
+    p.resetCount();
+    EXPECT_EQ(p.decrementsAsked(), 0);
+}
+
+TEST(Pacing, AWaitLastsAQuarterMicrosecondPerDecrementAndKeepsThePictureShown)
+{
+    Pacing p;
+    int shown = 0;
+    p.showPicture = [&] { ++shown; };
+    const auto start = std::chrono::steady_clock::now();
+    p.wait(2000000);  // 0.5 s
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_GE(seconds, 0.5);
+    EXPECT_LT(seconds, 0.75) << "a loaded machine may add a little, never a multiple";
+    EXPECT_GE(shown, 20) << "about every 16 ms";
+    EXPECT_LT(std::chrono::duration<double>(p.longestGap()).count(), 0.1);
+
+    const auto shortStart = std::chrono::steady_clock::now();
+    for (int i = 0; i < 1000; ++i)
+        p.wait(400);  // 1000 x 0.1 ms
+    const double shortSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - shortStart).count();
+    EXPECT_GE(shortSeconds, 0.1);
+    EXPECT_LT(shortSeconds, 0.25);
+}
+
+TEST(Pacing, ARunPaysItsDrawingAndWaitsAtFrameBoundariesAndStopsWhenAsked)
+{
+    Pacing p;
+    int shown = 0;
+    p.showPicture = [&] { ++shown; };
+    p.begin();
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 8000; ++i)
+        p.drawn(0);  // 8000 operations of the reference machine: 0.2 s
+    p.wait(400000);  // 0.1 s
+    p.finish();
+    p.end();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_GE(seconds, 0.3);
+    EXPECT_LT(seconds, 0.6) << "a loaded machine may add a little, never a multiple";
+    EXPECT_NEAR(p.designedSeconds(), 0.3, 1e-9);
+    EXPECT_GE(shown, 15) << "a frame about every 16 ms";
+    EXPECT_LE(shown, 40) << "not at every operation";
+
+    p.begin();
+    p.stop();
+    EXPECT_THROW(p.drawn(1), Pacing::Stopped);
+    EXPECT_THROW(p.wait(1), Pacing::Stopped);
+    p.end();
+    EXPECT_NO_THROW(p.drawn(1)) << "the next run is not stopped";
+    p.stop();
+    EXPECT_NO_THROW(p.wait(1)) << "there is nothing to stop outside a run";
+}
+
+// ---------------------------------------------------------------- a window without a front end
+
+namespace {
+const Control kLayout[] = {
+    {.kind = Kind::CommandButton, .name = "cmdStart", .text = "Start"},
+    {.kind = Kind::CommandButton, .name = "cmdKonec", .text = "Konec"},
+    {.kind = Kind::Frame, .name = "frmBarva", .text = "Barva"},
+    {.kind = Kind::OptionButton, .name = "opČervená", .text = "Červená", .frame = "frmBarva"},
+    {.kind = Kind::OptionButton, .name = "opModrá", .text = "Modrá", .frame = "frmBarva"},
+    {.kind = Kind::Frame, .name = "frmRychlost", .text = "Rychlost"},
+    {.kind = Kind::OptionButton, .name = "opRychlá", .text = "Rychlá", .frame = "frmRychlost"},
+    {.kind = Kind::OptionButton, .name = "opPomalá", .text = "Pomalá", .frame = "frmRychlost"},
+    {.kind = Kind::CheckBox, .name = "chDisperze", .text = "Disperze", .checked = true},
+    {.kind = Kind::ParameterBox, .name = "nBarva", .text = "Barva"},
+    {.kind = Kind::ParameterBox, .name = "nSpomaleni"},
+    {.kind = Kind::HScrollBar, .name = "HScroll1", .min = 1, .max = 10, .value = 1},
+};
+constexpr OptionValue kSpeeds[] = {{"opRychlá", "nSpomaleni", 1}, {"opPomalá", "nSpomaleni", 0.25}};
+
+struct Recorder : FrontEnd {
+    std::vector<std::string> seen;
+    const Form* form = nullptr;
+    void controlChanged(int control, Change what) override
+    {
+        seen.push_back(std::string(form->controls()[control].design->name) + (what == Change::Text ? " text" : " other"));
+    }
+    void showPicture() override { seen.push_back("frame"); }
+    void handled() override { seen.push_back("handled"); }
+    int ask(const std::string&, const std::string&) override { return Form::vbYes; }
+    void closeWindow() override { seen.push_back("close"); }
+};
+
+struct Plain : Form {
+    std::vector<std::string> log;
+    Plain() : Form("frmZkouska", "Zkouska", kLayout)
+    {
+        onClick("opČervená", [this] { log.push_back("red"), setNumber("nBarva", 0.5); });
+        onClick("opModrá", [this] { log.push_back("blue"), setNumber("nBarva", 1); });
+        onOptions(kSpeeds);
+        onChange("HScroll1", [this] { setNumber("nSpomaleni", scrollValue("HScroll1")); });
+        onStart("cmdStart", [this] { log.push_back(isRunning() ? "run" : "not running"); });
+        onEnd("cmdKonec");
+    }
+};
+}  // namespace
+
+TEST(Controls, ANameTheLayoutLacksOrAControlOfAnotherKindFailsLoudly)
+{
+    Plain f;
+    EXPECT_THROW(f.text("nSpomalení"), std::logic_error);
+    EXPECT_THROW(f.select("nBarva"), std::logic_error) << "a box is no option";
+    EXPECT_THROW(f.named<BarRef>("cmdStart"), std::logic_error);
+    EXPECT_THROW(f.onClick("HScroll1", [] {}), std::logic_error);
+    EXPECT_NO_THROW(f.named<ButtonRef>("chDisperze")) << "a check box takes a click";
+    const Control frameAfterItsOption[] = {
+        {.kind = Kind::OptionButton, .name = "opA", .frame = "frmA"},
+        {.kind = Kind::Frame, .name = "frmA"},
+    };
+    EXPECT_THROW(Form("frmChyba", "Chyba", frameAfterItsOption), std::logic_error);
+    const Control twice[] = {{.kind = Kind::Label, .name = "labA"}, {.kind = Kind::Label, .name = "labA"}};
+    EXPECT_THROW(Form("frmChyba", "Chyba", twice), std::logic_error);
+}
+
+TEST(Controls, AnOptionIsTheChosenOneOfItsFrameAndRunsItsHandler)
+{
+    Plain f;
+    f.select("opČervená");
+    f.select("opPomalá");
+    EXPECT_TRUE(f.isSelected("opČervená"));
+    EXPECT_TRUE(f.isSelected("opPomalá")) << "options of another frame stay as they are";
+    EXPECT_EQ(f.text("nBarva"), "0.5");
+    EXPECT_EQ(f.text("nSpomaleni"), "0.25");
+    f.clicked(f.indexOf("opModrá"));  // the user's click
+    EXPECT_FALSE(f.isSelected("opČervená"));
+    EXPECT_TRUE(f.isSelected("opModrá"));
+    EXPECT_EQ(f.number("nBarva"), 1);
+    EXPECT_EQ(f.log, (std::vector<std::string>{"red", "blue"}));
+    f.clicked(f.indexOf("chDisperze"), false);
+    EXPECT_FALSE(f.isChecked("chDisperze"));
+    f.scrolled(f.indexOf("HScroll1"), 7);
+    EXPECT_EQ(f.text("nSpomaleni"), "7");
+}
+
+TEST(Controls, TheFrontEndHearsOfEveryChangeAndShowsWhatAHandlerDidAfterIt)
+{
+    Plain f;
+    Recorder r;
+    r.form = &f;
+    f.setFrontEnd(&r);
+    f.select("opModrá");
+    EXPECT_EQ(r.seen, (std::vector<std::string>{"opModrá other", "nBarva text", "handled"}));
+    r.seen.clear();
+    f.setNumber("nBarva", 1);
+    EXPECT_TRUE(r.seen.empty()) << "the same text again changes nothing";
+    f.clicked(f.indexOf("cmdStart"));
+    EXPECT_EQ(f.log.back(), "run");
+    EXPECT_EQ(r.seen, (std::vector<std::string>{"frame", "handled"})) << "the run's last frame, then the handler's";
+    r.seen.clear();
+    f.clicked(f.indexOf("cmdKonec"));
+    EXPECT_EQ(r.seen.front(), "close");
+    f.setFrontEnd(nullptr);
+}
+
+TEST(Controls, ARunAskedForDuringARunFollowsItAndAStopEndsBoth)
+{
+    Plain f;
+    f.pacing().setFree(true);
+    std::vector<std::string> log;
+    f.run([&] {
+        f.run([&] { log.push_back("second"); });
+        log.push_back("first");
+    });
+    EXPECT_EQ(log, (std::vector<std::string>{"first", "second"}));
+    log.clear();
+    f.run([&] {
+        f.run([&] { log.push_back("second"); });
+        f.pacing().stop();
+        f.pacing().wait(1);
+        log.push_back("after the stop");
+    });
+    EXPECT_TRUE(log.empty()) << "a stopped run draws nothing more, and what it queued is dropped";
+    EXPECT_FALSE(f.isRunning());
+    f.run([&] { log.push_back("next"); });
+    EXPECT_EQ(log, (std::vector<std::string>{"next"}));
+}
