@@ -9,31 +9,31 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "desktop_window.h"
-#include "form1.h"
-#include "animace.h"
-#include "glassecho_rozptyl.h"
-#include "rozptyl.h"
-#include "fokus_lupy.h"
-#include "frm_interference.h"
-#include "parabola_qed.h"
-#include "op_sestava.h"
+#include "program_windows.h"
 
 namespace {
 using Seconds = std::chrono::duration<double>;
 
+using Make = std::function<std::unique_ptr<DesktopWindow>()>;
+
 struct Program {
-    const char* name;
-    const char* start;  // the Start button
-    std::function<std::unique_ptr<DesktopWindow>()> make;
+    std::string name;
+    Make make;
+    std::vector<const char*> options;  // chosen before the run
 };
 
-double timedRun(DesktopWindow& form, const char* start)
+double timedRun(DesktopWindow& window)
 {
+    const Form& form = window.form();
+    const char* start = form.controls()[form.startButton()].design->name;
     const auto begin = std::chrono::steady_clock::now();
-    form.control<QPushButton>(start)->click();
+    window.control<QPushButton>(start)->click();
     return Seconds(std::chrono::steady_clock::now() - begin).count();
 }
 }  // namespace
@@ -46,22 +46,18 @@ int main(int argc, char** argv)
     setUpApplication();
     // Runs after the first may ask whether to clear the picture: clear it.
     Form::asker = [](const std::string&, const std::string&) { return Form::vbYes; };
-    const Program programs[] = {
-        {"vidivizur", "ComSinusovka", [] { return std::make_unique<Desktop<Form1>>(); }},
-        // fringeworks: 50 photons a point (26,000 shots), 500 (260,000) and 500 drawn three times (780,000)
-        {"fringeworks", "cmdStart", [] { return std::make_unique<Desktop<Animace>>(); }},
-        {"fringew N500", "cmdStart", [] { auto f = std::make_unique<Desktop<Animace>>(); f->select("opfot500"); return f; }},
-        {"fringew N500S3", "cmdStart",
-         [] { auto f = std::make_unique<Desktop<Animace>>(); f->select("opfot500"); f->select("opPomalá"); return f; }},
-        {"interference", "cmdStart", [] { return std::make_unique<Desktop<frmInterference>>(); }},
-        {"parabola", "cmdStart", [] { return std::make_unique<Desktop<ParabolaQED>>(); }},
-        {"lupa", "cmdStart", [] { return std::make_unique<Desktop<FokusLupy>>(); }},
-        {"pathways", "cmdStart", [] { return std::make_unique<Desktop<pathways::Rozptyl>>(); }},
-        {"glassecho", "cmdStart", [] { return std::make_unique<Desktop<glassecho::Rozptyl>>(); }},
-        // rozavezavu: the reconstruction, its heaviest action (221 x 751 plate steps and hologram bars)
-        {"rozavezavu", "cmdStart",
-         [] { auto f = std::make_unique<Desktop<opSestava>>(); f->select("opRekonstrukce"); return f; }},
-    };
+    std::map<std::string, Make> windows;
+    forEachProgram([&]<class Window>(const Demonstration& d) {
+        windows[d.program] = [] { return std::make_unique<Desktop<Window>>(); };
+    });
+    std::vector<Program> programs;
+    for (const Demonstration& d : kDemonstrations)
+        programs.push_back({d.program, windows[d.program], {}});
+    // fringeworks also with 500 photons a point (260,000 shots) and drawn three times (780,000);
+    // rozavezavu also its heaviest action, the reconstruction (221 x 751 plate steps and hologram bars)
+    programs.push_back({"fringew N500", windows["fringeworks"], {"opfot500"}});
+    programs.push_back({"fringew N500S3", windows["fringeworks"], {"opfot500", "opPomalá"}});
+    programs.push_back({"rozavezavu rek", windows["rozavezavu"], {"opRekonstrukce"}});
     // --slowest: every program with its speed scroll bars at their slowest end.
     const bool slowest = QCoreApplication::arguments().contains(QStringLiteral("--slowest"));
     std::printf("%s\n", slowest ? "at the slowest setting" : "at the start-up speed");
@@ -69,24 +65,27 @@ int main(int argc, char** argv)
                 "designed s", "paced s", "longest gap ms");
     for (const Program& p : programs) {
         auto form = p.make();
+        for (const char* option : p.options)
+            form->form().select(option);
         form->showOnScreen();
         if (slowest)
             for (const char* name : {"HScroll1", "HScroll2"})
-                if (auto* bar = form->control<QScrollBar>(name))
-                    bar->setValue(bar->maximum());
+                if (form->form().indexOf(name) >= 0)
+                    if (auto* bar = form->control<QScrollBar>(name))
+                        bar->setValue(bar->maximum());
         form->form().pacing().setFree(true);
-        timedRun(*form, p.start);  // warm up
+        timedRun(*form);  // warm up
         form->form().pacing().resetCount();
-        const double free = timedRun(*form, p.start);
+        const double free = timedRun(*form);
         const double designed = form->form().pacing().designedSeconds();
         const unsigned long long operations = form->form().pacing().operations();
         form->form().surface().setRasterising(false);
-        const double arithmetic = timedRun(*form, p.start);
+        const double arithmetic = timedRun(*form);
         form->form().surface().setRasterising(true);
         form->form().pacing().setFree(false);
-        const double paced = timedRun(*form, p.start);
+        const double paced = timedRun(*form);
         const double gap = Seconds(form->form().pacing().longestGap()).count() * 1000;
-        std::printf("%-14s %10llu %10.4f %12.4f %7.1f %11.2f %9.2f %14.1f\n", p.name, operations, free, arithmetic,
+        std::printf("%-14s %10llu %10.4f %12.4f %7.1f %11.2f %9.2f %14.1f\n", p.name.c_str(), operations, free, arithmetic,
                     free / arithmetic, designed, paced, gap);
         std::fflush(stdout);
     }

@@ -1,4 +1,4 @@
 #include "desktop_window.h"
-#include "animace.h"
+#include "window.h"
 
-int main(int argc, char** argv) { return runProgram<Animace>(argc, argv); }
+int main(int argc, char** argv) { return runProgram<fringeworks::Animace>(argc, argv); }

@@ -3,6 +3,8 @@
 
 #include "drawing_surface.h"
 
+namespace fringeworks {
+
 // One run of Start: the photon shots, the sums of their arrows at the detector
 // points and the probability bars, drawn on a window's surface. The run keeps the
 // starting phase of the last shot, which the next shot erases from the source.
@@ -74,3 +76,4 @@ private:
     double theta_ = 0;  // the starting phase of the last shot
     Shot last_;
 };
+}  // namespace fringeworks

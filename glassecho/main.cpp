@@ -1,4 +1,4 @@
 #include "desktop_window.h"
-#include "glassecho_rozptyl.h"
+#include "window.h"
 
 int main(int argc, char** argv) { return runProgram<glassecho::Rozptyl>(argc, argv); }

@@ -1,4 +1,4 @@
 #include "desktop_window.h"
-#include "frm_interference.h"
+#include "window.h"
 
-int main(int argc, char** argv) { return runProgram<frmInterference>(argc, argv); }
+int main(int argc, char** argv) { return runProgram<interference::frmInterference>(argc, argv); }

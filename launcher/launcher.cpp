@@ -124,7 +124,7 @@ void Launcher::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     const QSize room = list_->contentsRect().size();
     const bool tall = room.height() > room.width();
-    const int columns = tall ? 2 : 4, rows = 8 / columns;
+    const int columns = tall ? 2 : 4, rows = (int(std::size(kDemonstrations)) + columns - 1) / columns;
     list_->setGridSize(QSize(std::max(1, (room.width() - 2) / columns), std::max(1, (room.height() - 2) / rows)));
     list_->doItemsLayout();
 }
@@ -145,7 +145,7 @@ bool Launcher::startDetached(const QString& path)
 
 void Launcher::open(int row)
 {
-    if (row < 0 || row >= 8)
+    if (row < 0 || row >= int(std::size(kDemonstrations)))
         return;
     // The second click of a double click does not open the program a second time.
     if (row == lastOpened_ && sinceOpened_.isValid() && sinceOpened_.elapsed() < 1000)

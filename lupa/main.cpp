@@ -1,4 +1,4 @@
 #include "desktop_window.h"
-#include "fokus_lupy.h"
+#include "window.h"
 
-int main(int argc, char** argv) { return runProgram<FokusLupy>(argc, argv); }
+int main(int argc, char** argv) { return runProgram<lupa::FokusLupy>(argc, argv); }

@@ -1,4 +1,4 @@
 #include "desktop_window.h"
-#include "parabola_qed.h"
+#include "window.h"
 
-int main(int argc, char** argv) { return runProgram<ParabolaQED>(argc, argv); }
+int main(int argc, char** argv) { return runProgram<parabola::ParabolaQED>(argc, argv); }

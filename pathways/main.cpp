@@ -1,4 +1,4 @@
 #include "desktop_window.h"
-#include "rozptyl.h"
+#include "window.h"
 
 int main(int argc, char** argv) { return runProgram<pathways::Rozptyl>(argc, argv); }

@@ -1,4 +1,4 @@
 #include "desktop_window.h"
-#include "op_sestava.h"
+#include "window.h"
 
-int main(int argc, char** argv) { return runProgram<opSestava>(argc, argv); }
+int main(int argc, char** argv) { return runProgram<rozavezavu::opSestava>(argc, argv); }

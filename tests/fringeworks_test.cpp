@@ -14,7 +14,7 @@
 #include <set>
 #include <vector>
 
-#include "animace.h"
+#include "fringeworks/window.h"
 #include "golden.h"
 #include "shown_window.h"
 #include "rnd.h"
@@ -25,7 +25,7 @@ constexpr QRgb kBlack = 0xFF000000, kWhite = 0xFFFFFFFF, kGrey = 0xFFC0C0C0, kGr
 const char* const kRunCaptions[] = {"nZdroj", "nClona", "nDetektor", "nSoučet", "nPravděpodobnost"};
 constexpr double kPhaseStep = 0.0157041 * 1.1;
 
-struct Fringeworks : ShownWindow<Animace> {
+struct Fringeworks : ShownWindow<fringeworks::Animace> {
     void SetUp() override
     {
         resetRnd();
@@ -45,9 +45,9 @@ struct Fringeworks : ShownWindow<Animace> {
     static bool nearAxis(int row) { return row >= 339 && row <= 342; }  // the axis through the source
 
     // A run of the window's own settings on its surface, in pixels, from an erased picture.
-    PhotonRun preparedRun()
+    fringeworks::PhotonRun preparedRun()
     {
-        PhotonRun run(f.surface(), f.runSettings());
+        fringeworks::PhotonRun run(f.surface(), f.runSettings());
         f.surface().ScaleMode = DrawingSurface::Pixels;
         f.surface().DrawWidth = 1;
         run.erase();
@@ -191,7 +191,7 @@ TEST_F(Fringeworks, WithOnePhotonEveryBarIs72PixelsLong)
 TEST_F(Fringeworks, TheSummedArrowShowsAtRowsOf16ForTheLowerHoleAnd13ForTheUpper)
 {
     f.select("opFot1");  // every summed arrow 0.3 x 150 = 45 pixels long
-    PhotonRun run = preparedRun();
+    fringeworks::PhotonRun run = preparedRun();
     const struct {
         double yd;
         bool lower, upper;  // drawn after the lower, the upper hole
@@ -202,7 +202,7 @@ TEST_F(Fringeworks, TheSummedArrowShowsAtRowsOf16ForTheLowerHoleAnd13ForTheUpper
         for (int attempt = 0; attempt < 200 && !(seen[0] && seen[1]); ++attempt) {
             for (int y = 100; y <= 260; ++y)  // clear the column of summed arrows
                 f.surface().Line(400, y, 500, y, colours::grey);
-            const PhotonRun::Sum sum = run.detectorPoint(1, r.yd);
+            const fringeworks::PhotonRun::Sum sum = run.detectorPoint(1, r.yd);
             const bool lower = sum.lastHole == -1;
             seen[lower ? 0 : 1] = true;
             const bool expected = lower ? r.lower : r.upper;
@@ -223,13 +223,13 @@ TEST_F(Fringeworks, TheSummedArrowShowsAtRowsOf16ForTheLowerHoleAnd13ForTheUpper
 
 TEST_F(Fringeworks, HoleNumbersAbove500TakeTheUpperHoleInBlackTheOthersTheLowerInWhite)
 {
-    EXPECT_EQ(PhotonRun::holeFor(500), -1);
-    EXPECT_EQ(PhotonRun::holeFor(501), +1);
-    PhotonRun run = preparedRun();
+    EXPECT_EQ(fringeworks::PhotonRun::holeFor(500), -1);
+    EXPECT_EQ(fringeworks::PhotonRun::holeFor(501), +1);
+    fringeworks::PhotonRun run = preparedRun();
     const double theta = 1.0;
     for (int h : {0, 500, 501, 999}) {
         run.erase();
-        const PhotonRun::Shot shot = run.shoot(theta, h, 250);
+        const fringeworks::PhotonRun::Shot shot = run.shoot(theta, h, 250);
         const bool upper = h > 500;
         EXPECT_EQ(shot.hole, upper ? +1 : -1) << h;
         // the route from the source to the hole: (80, 340.5) to (150, 320.5) or (150, 360.5)
@@ -254,7 +254,7 @@ TEST_F(Fringeworks, HoleNumbersAbove500TakeTheUpperHoleInBlackTheOthersTheLowerI
 
 TEST_F(Fringeworks, PassTwoLiftsThePointsBy2AndTurnsThePhasesIntoTheSecondHalfTurn)
 {
-    PhotonRun run = preparedRun();
+    fringeworks::PhotonRun run = preparedRun();
     std::vector<double> first, second;
     resetRnd();
     for (int i = 0; i < 260; ++i)
@@ -314,7 +314,7 @@ TEST_F(Fringeworks, FiftyPhotonsAPointTakeTwoToSixSecondsAndTheSlowestSettingThr
 TEST_F(Fringeworks, ARepetitionCountDrawsEveryShotThatManyTimes)
 {
     f.control<QScrollBar>("HScroll1")->setValue(3);
-    PhotonRun run = preparedRun();
+    fringeworks::PhotonRun run = preparedRun();
     const auto before = f.surface().operations();
     run.photon(1, 250);
     EXPECT_EQ(f.surface().operations() - before, 15u) << "three shots of five drawings";

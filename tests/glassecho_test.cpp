@@ -7,7 +7,7 @@
 #include "answers.h"
 #include "golden.h"
 #include "shown_window.h"
-#include "glassecho_rozptyl.h"
+#include "glassecho/window.h"
 
 namespace {
 constexpr QRgb kGrey = 0xFFC0C0C0, kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;

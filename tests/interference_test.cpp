@@ -20,7 +20,7 @@
 
 #include "captions.h"
 
-#include "frm_interference.h"
+#include "interference/window.h"
 #include "golden.h"
 #include "shown_window.h"
 
@@ -48,7 +48,7 @@ std::vector<Setting> allSettings()
     return all;
 }
 
-struct Interference : ShownWindow<frmInterference> {
+struct Interference : ShownWindow<interference::frmInterference> {
     void choose(const Setting& s) { f.select(s.spacing), f.select(s.distance), f.select(s.frequency); }
 
     // How far the black bar of the graph reaches right of its 2-pixel axis (x = 600, 601)
@@ -307,7 +307,7 @@ TEST_F(Interference, EveryRunClearsThePreviousOneWhateverTheSetting)
 {
     // A setting draws the same picture in the cleared band (rows 50..580) whatever ran
     // before it: two windows go through every setting in opposite orders.
-    Desktop<frmInterference> other;
+    Desktop<interference::frmInterference> other;
     other.pacing().setFree(true);
     other.showOnScreen();
     const std::vector<Setting> all = allSettings();

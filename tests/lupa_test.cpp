@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "fokus_lupy.h"
+#include "lupa/window.h"
 #include "answers.h"
 #include "golden.h"
 #include "shown_window.h"
@@ -15,7 +15,7 @@
 namespace {
 constexpr QRgb kGrey = 0xFFC0C0C0, kRed = 0xFFFF0000, kBlue = 0xFF0000FF, kBlack = 0xFF000000;
 
-struct Lupa : ShownWindow<FokusLupy> {
+struct Lupa : ShownWindow<lupa::FokusLupy> {
     ScriptedAnswers answers{"Fokus lupy", "Vyčistit graf pravděpodobnosti pro novou animaci?", Form::vbNo};
 
     // The detector positions xd = 150 + 7k whose marks of a colour reach highest (neighbours may

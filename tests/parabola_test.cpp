@@ -12,13 +12,13 @@
 #include "answers.h"
 #include "golden.h"
 #include "shown_window.h"
-#include "parabola_qed.h"
+#include "parabola/window.h"
 
 namespace {
 constexpr QRgb kGrey = 0xFFC0C0C0, kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF,
                kBlack = 0xFF000000;
 
-struct Parabola : ShownWindow<ParabolaQED> {
+struct Parabola : ShownWindow<parabola::ParabolaQED> {
     ScriptedAnswers answers{"Parabola", "Vyčistit celou obrazovku (Ano),Vymaže jen Cornuovy spirály  (Ne)?", Form::vbYes};
     QRgb atTwips(double x, double y) const { return at(int(std::floor(x / 15 + 0.5)), int(std::floor(y / 15 + 0.5))); }
 

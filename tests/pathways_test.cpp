@@ -9,7 +9,7 @@
 #include "golden.h"
 #include "shown_window.h"
 #include "rnd.h"
-#include "rozptyl.h"
+#include "pathways/window.h"
 
 namespace {
 constexpr QRgb kGrey = 0xFFC0C0C0, kDark = 0xFF404040, kGreen = 0xFF00FF00, kWhite = 0xFFFFFFFF;

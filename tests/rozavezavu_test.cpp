@@ -16,7 +16,7 @@
 #include "captions.h"
 #include "golden.h"
 #include "shown_window.h"
-#include "op_sestava.h"
+#include "rozavezavu/window.h"
 
 namespace {
 constexpr QRgb kGrey = 0xFFC0C0C0, kBlack = 0xFF000000, kGreen = 0xFF00FF00, kRed = 0xFFFF0000,
@@ -25,7 +25,7 @@ constexpr QRgb kGrey = 0xFFC0C0C0, kBlack = 0xFF000000, kGreen = 0xFF00FF00, kRe
 // A twips position as the pixel it lands on.
 int px(double twips) { return int(std::floor(twips / 15 + 0.5)); }
 
-struct Rozavezavu : ShownWindow<opSestava> {
+struct Rozavezavu : ShownWindow<rozavezavu::opSestava> {
     void choose(const char* option) { QTest::mouseClick(f.control(option), Qt::LeftButton, {}, QPoint(6, 6)); }
     // Red over the whole picture, to see what an eraser takes away.
     void paintRed()

@@ -10,12 +10,12 @@
 
 #include <cmath>
 
-#include "form1.h"
+#include "vidivizur/window.h"
 #include "golden.h"
 #include "shown_window.h"
 
 namespace {
-struct Vidivizur : ShownWindow<Form1> {
+struct Vidivizur : ShownWindow<vidivizur::Form1> {
 };
 
 struct Expected {

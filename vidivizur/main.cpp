@@ -1,4 +1,4 @@
 #include "desktop_window.h"
-#include "form1.h"
+#include "window.h"
 
-int main(int argc, char** argv) { return runProgram<Form1>(argc, argv); }
+int main(int argc, char** argv) { return runProgram<vidivizur::Form1>(argc, argv); }

@@ -25,12 +25,8 @@ check() {  # PROGRAM TITLE
   echo "$1: $(wc -l <"$t") nodes, the picture '$2' described, every node shown, the speed bars named"
 }
 
-check vidivizur Vidivizur
-check parabola Parabola
-check pathways pathways
-check lupa "Fokus lupy"
-check interference Interference
-check fringeworks fringeworks
-check glassecho glassecho
-check rozavezavu Rozavezavu
+read_programs
+for i in "${!programs[@]}"; do
+  check "${programs[$i]}" "${titles[$i]}"
+done
 echo "1 passed, 0 failed"

@@ -2,6 +2,9 @@
 usage: at_spi.py APP busy|idle SECONDS  waits until APP's picture is busy with a run
                                        (or not); exits 1 when the time ran out
        at_spi.py APP press NAME        presses APP's control named NAME
+       at_spi.py APP drawn SECONDS     waits until APP's picture says what a run drew it with
+       at_spi.py APP centre NAME       prints the screen position of the centre of APP's
+                                       control named NAME (waits for it up to 20 s)
 APP: a part of the application's name."""
 import sys
 import time
@@ -50,5 +53,26 @@ if verb == "press":
     if control is None:
         sys.exit("no control named " + sys.argv[3])
     control.queryAction().doAction(0)
+    sys.exit(0)
+if verb == "drawn":
+    def drawn():
+        picture = first(application(app_name), lambda n: n.getRoleName() == "image")
+        return picture is not None and "Nakresleno s nastavením" in (picture.description or "")
+    sys.exit(0 if until(float(sys.argv[3]), drawn) else 1)
+if verb == "centre":
+    found = []
+
+    def placed():
+        control = first(application(app_name), lambda n: n.name == sys.argv[3] and n.queryAction().nActions > 0)
+        if control is None:
+            return False
+        box = control.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        if box.width <= 0 or box.height <= 0:
+            return False
+        found.append((box.x + box.width // 2, box.y + box.height // 2))
+        return True
+    if not until(20, placed):
+        sys.exit("no control named " + sys.argv[3])
+    print("%d %d" % found[0])
     sys.exit(0)
 sys.exit(__doc__)

@@ -52,3 +52,15 @@ open_window() {
   [ "$X" = 0 ] && [ "$Y" = 0 ] && [ "${WIDTH}x$HEIGHT" = "$screen" ] ||
     fail "window at $X,$Y size ${WIDTH}x$HEIGHT, expected $screen at 0,0"
 }
+
+# read_programs: the suite's programs from programs.list, in the launcher's order, into
+# the arrays programs (their folders and executables) and titles (their windows' titles).
+read_programs() {
+  programs=() titles=()
+  local folder class title rest
+  while IFS='|' read -r folder class title rest; do
+    case $folder in ''|'#'*) continue ;; esac
+    programs+=("$folder") titles+=("$title")
+  done <"$(dirname "${BASH_SOURCE[0]}")/../../programs.list"
+  [ "${#programs[@]}" -gt 0 ] || fail "programs.list lists no program"
+}

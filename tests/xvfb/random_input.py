@@ -29,13 +29,21 @@ import pyatspi  # noqa: E402
 from Xlib import X, XK, Xatom, display as xdisplay, error as xerror, protocol  # noqa: E402
 from Xlib.ext import xtest  # noqa: E402
 
-# The programs' titles (the picture's accessible name, the question box's title); the
-# window's caption is the title, a separator and the address.
-TITLES = {
-    "vidivizur": "Vidivizur", "parabola": "Parabola", "pathways": "pathways", "lupa": "Fokus lupy",
-    "interference": "Interference", "fringeworks": "fringeworks", "glassecho": "glassecho",
-    "rozavezavu": "Rozavezavu",
-}
+# The programs' titles (the picture's accessible name, the question box's title), in the
+# launcher's order, from the suite's list; the window's caption is the title, a separator
+# and the address.
+def read_titles():
+    titles = {}
+    here = os.path.dirname(os.path.abspath(__file__))
+    with open(os.path.join(here, "..", "..", "programs.list"), encoding="utf-8") as listing:
+        for line in listing:
+            if line.strip() and not line.startswith("#"):
+                fields = line.rstrip("\n").split("|")
+                titles[fields[0]] = fields[2]
+    return titles
+
+
+TITLES = read_titles()
 LAUNCHER_TITLE = "Světlo a šipky"
 SANITIZER_MARKS = ("ERROR: AddressSanitizer", "runtime error:", "ERROR: LeakSanitizer")
 

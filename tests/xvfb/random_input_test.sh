@@ -37,7 +37,8 @@ extra=()
 if [ "$(basename "$exe")" = svetlo ]; then
   mkdir "$work/launcher"
   cp "$exe" "$work/launcher/svetlo"
-  for program in vidivizur parabola pathways lupa interference fringeworks glassecho rozavezavu; do
+  read_programs
+  for program in "${programs[@]}"; do
     printf '#!/bin/sh\necho "%s $(date +%%s.%%N)" >>"%s"\n' "$program" "$work/opened" >"$work/launcher/$program"
     chmod +x "$work/launcher/$program"
   done

@@ -10,10 +10,10 @@
 #include <cstring>
 #include <memory>
 
-#include "animace.h"
+#include "fringeworks/window.h"
 #include "desktop_window.h"
-#include "form1.h"
-#include "op_sestava.h"
+#include "vidivizur/window.h"
+#include "rozavezavu/window.h"
 
 namespace {
 void say(const QString& what)
@@ -25,11 +25,11 @@ void say(const QString& what)
 std::unique_ptr<DesktopWindow> make(const char* program)
 {
     if (!std::strcmp(program, "vidivizur"))
-        return std::make_unique<Desktop<Form1>>();
+        return std::make_unique<Desktop<vidivizur::Form1>>();
     if (!std::strcmp(program, "fringeworks"))
-        return std::make_unique<Desktop<Animace>>();
+        return std::make_unique<Desktop<fringeworks::Animace>>();
     if (!std::strcmp(program, "rozavezavu"))
-        return std::make_unique<Desktop<opSestava>>();
+        return std::make_unique<Desktop<rozavezavu::opSestava>>();
     return nullptr;
 }
 }  // namespace

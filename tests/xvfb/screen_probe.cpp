@@ -22,10 +22,10 @@
 
 #include "captions.h"
 #include "desktop_window.h"
-#include "frm_interference.h"
+#include "interference/window.h"
 #include "launcher.h"
-#include "op_sestava.h"
-#include "rozptyl.h"
+#include "rozavezavu/window.h"
+#include "pathways/window.h"
 
 namespace {
 QImage screenNow(QWidget& window)
@@ -103,7 +103,7 @@ void captions(DesktopWindow& form)
 
 // The bars start at x = 601 of the design and run right in black, one a row (each a
 // pen of two pixels, so neighbouring rows overlap).
-void bars(Desktop<frmInterference>& form)
+void bars(Desktop<interference::frmInterference>& form)
 {
     form.pacing().setFree(true);
     form.control<QPushButton>("cmdStart")->click();
@@ -154,9 +154,9 @@ int main(int argc, char** argv)
     if (!std::strcmp(program, "pathways"))
         return probe<Desktop<pathways::Rozptyl>>(argc, argv, [](Desktop<pathways::Rozptyl>& f) { captions(f); });
     if (!std::strcmp(program, "rozavezavu"))
-        return probe<Desktop<opSestava>>(argc, argv, [](Desktop<opSestava>& f) { captions(f); });
+        return probe<Desktop<rozavezavu::opSestava>>(argc, argv, [](Desktop<rozavezavu::opSestava>& f) { captions(f); });
     if (!std::strcmp(program, "interference"))
-        return probe<Desktop<frmInterference>>(argc, argv, bars);
+        return probe<Desktop<interference::frmInterference>>(argc, argv, bars);
     if (!std::strcmp(program, "svetlo")) {
         scaleToFillTheScreen(argc, argv);
         QApplication app(argc, argv);

@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "numbers.h"
-#include "op_sestava.h"
+#include "window.h"
+
+namespace rozavezavu {
 
 namespace {
 // Geometry (twips).
@@ -239,3 +241,4 @@ void opSestava::cmdStart_Click()
     s.DrawWidth = 2;
     s.Line(xd_, detectorTop - 200, xd_, detectorBottom + 200);
 }
+}  // namespace rozavezavu

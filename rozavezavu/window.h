@@ -1,6 +1,8 @@
 #pragma once
 #include "form.h"
 
+namespace rozavezavu {
+
 // The window of rozavezavu: a scene of an object, a screen with a window holding the
 // hologram plate and a detector line; five actions record the hologram, show the light
 // through the window, reconstruct the light field from the hologram or let the
@@ -61,3 +63,4 @@ private:
 
     double xp_ = 0, xd_ = 0;
 };
+}  // namespace rozavezavu

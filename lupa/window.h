@@ -1,6 +1,8 @@
 #pragma once
 #include "form.h"
 
+namespace lupa {
+
 // The window of lupa: a plano-convex lens gathering parallel light into its focus,
 // with the colour of the light, dispersion, apertures and the lower half covered;
 // the probability of arrival along the axis as points or stripes.
@@ -13,3 +15,4 @@ public:
     void HScroll1_Change();
     void cmdStart_Click();
 };
+}  // namespace lupa

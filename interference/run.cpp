@@ -5,7 +5,9 @@
 // every twentieth step the routes, the arrows and their green resultant stay drawn.
 #include <cmath>
 
-#include "frm_interference.h"
+#include "window.h"
+
+namespace interference {
 
 namespace {
 constexpr double xSource = 150, yAxis = 300;  // the source sits on the axis
@@ -127,3 +129,4 @@ void frmInterference::cmdStart_Click()
     place("labA", xScreen - 20, yAxis - 20 - h);
     place("labB", xScreen - 20, yAxis + 10 + h);
 }
+}  // namespace interference

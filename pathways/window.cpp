@@ -1,4 +1,6 @@
-#include "rozptyl.h"
+#include "window.h"
+
+namespace pathways {
 
 namespace {
 const Control kLayout[] = {
@@ -80,7 +82,7 @@ const OptionValue kOptionValues[] = {
 };
 }  // namespace
 
-pathways::Rozptyl::Rozptyl()
+Rozptyl::Rozptyl()
     : Form("Rozptyl", "pathways", kLayout, " - ", kDesign)
 {
     surface().ForeColor = colours::buttonShadow;
@@ -91,7 +93,7 @@ pathways::Rozptyl::Rozptyl()
     Form_Load();
 }
 
-void pathways::Rozptyl::Form_Load()
+void Rozptyl::Form_Load()
 {
     setText("nPocet", "5");
     setText("nTrajektorie", "10");
@@ -102,4 +104,5 @@ void pathways::Rozptyl::Form_Load()
     setText("nSpomaleni", "1");
 }
 
-void pathways::Rozptyl::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+void Rozptyl::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+}  // namespace pathways

@@ -6,9 +6,11 @@
 // second with its starting phases in the other half turn.
 #include <cmath>
 
-#include "animace.h"
+#include "window.h"
 #include "numbers.h"
 #include "rnd.h"
+
+namespace fringeworks {
 
 namespace {
 constexpr int erasedRows = 580;  // rows 580 up to 1, columns 1 to 800
@@ -189,3 +191,4 @@ void Animace::cmdStart_Click()
     for (const char* caption : {"nZdroj", "nClona", "nDetektor", "nSoučet", "nPravděpodobnost"})
         setShown(caption, true);
 }
+}  // namespace fringeworks

@@ -1,4 +1,6 @@
-#include "animace.h"
+#include "window.h"
+
+namespace fringeworks {
 
 
 namespace {
@@ -100,3 +102,4 @@ void Animace::opPomalá_Click() { setNumber("nSpomaleni", 3); }
 void Animace::opPomalejší_Click() { setNumber("nSpomaleni", 2); }
 void Animace::opRychlá_Click() { setNumber("nSpomaleni", 1); }
 void Animace::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+}  // namespace fringeworks

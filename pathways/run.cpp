@@ -7,7 +7,9 @@
 
 #include "numbers.h"
 #include "rnd.h"
-#include "rozptyl.h"
+#include "window.h"
+
+namespace pathways {
 
 namespace {
 constexpr double ys = 581 / 2.9;  // the corridor's centre line
@@ -51,7 +53,7 @@ double smallChainY(const std::string& bends)
 double jitter() { return 3 * Int(10 * Rnd()); }
 }  // namespace
 
-void pathways::Rozptyl::cmdStart_Click()
+void Rozptyl::cmdStart_Click()
 {
     DrawingSurface& s = surface();
     const Point S{sourceX, ys}, D{detectorX, ys};
@@ -144,3 +146,4 @@ void pathways::Rozptyl::cmdStart_Click()
     s.Circle(D.x, D.y, 5, darkGrey);
     s.Circle(S.x, S.y, 5, darkGrey);
 }
+}  // namespace pathways

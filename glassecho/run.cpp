@@ -5,7 +5,9 @@
 // thickness in the colour of the light. All lengths are twips.
 #include <cmath>
 
-#include "glassecho_rozptyl.h"
+#include "window.h"
+
+namespace glassecho {
 
 namespace {
 constexpr double sourceX = 500, detectorX = 6000, lampY = 1000;  // source and detector
@@ -52,7 +54,7 @@ void closingPause()
 }
 }  // namespace
 
-void glassecho::Rozptyl::cmdStart_Click()
+void Rozptyl::cmdStart_Click()
 {
     DrawingSurface& s = surface();
 
@@ -121,3 +123,4 @@ void glassecho::Rozptyl::cmdStart_Click()
     for (const char* label : {"labZdroj", "labDetektor", "labPravděpodobnost", "labSilaSkla", "labSoučet", "labSklíčko"})
         setShown(label, true);
 }
+}  // namespace glassecho

@@ -1,4 +1,6 @@
-#include "form1.h"
+#include "window.h"
+
+namespace vidivizur {
 
 namespace {
 const Control kLayout[] = {
@@ -76,3 +78,4 @@ void Form1::opPomalá_Click() { setNumber("nSpomaleni", 30000); }
 void Form1::opPomalejší_Click() { setNumber("nSpomaleni", 15000); }
 void Form1::opRxchlá_Click() { setNumber("nSpomaleni", 1); }
 void Form1::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+}  // namespace vidivizur

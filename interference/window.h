@@ -1,6 +1,8 @@
 #pragma once
 #include "form.h"
 
+namespace interference {
+
 // The window of interference: light from a point source passes a screen with two
 // holes; a detector point moves up a line behind it, the arrows of the two routes
 // are added and the squared length of their sum is plotted as the fringe pattern.
@@ -30,3 +32,4 @@ public:
     // The run of Start.
     void cmdStart_Click();
 };
+}  // namespace interference

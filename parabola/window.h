@@ -1,6 +1,8 @@
 #pragma once
 #include "form.h"
 
+namespace parabola {
+
 // The window of parabola: a parabolic mirror gathering parallel light into its
 // focus, the Cornu spirals of the arrow sums for a detector moving along the axis,
 // and the probability along the axis as bars.
@@ -12,3 +14,4 @@ public:
     void HScroll1_Change();
     void cmdStart_Click();
 };
+}  // namespace parabola

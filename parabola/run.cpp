@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "numbers.h"
-#include "parabola_qed.h"
+#include "window.h"
+
+namespace parabola {
 
 namespace {
 constexpr double vertexX = 2500;  // the mirror's vertex; the axis and the spiral baseline start here
@@ -135,3 +137,4 @@ void ParabolaQED::cmdStart_Click()
         pacing().wait(number("nSpomaleni"));
     }
 }
+}  // namespace parabola

@@ -1,4 +1,6 @@
-#include "frm_interference.h"
+#include "window.h"
+
+namespace interference {
 
 namespace {
 const Control kLayout[] = {
@@ -117,3 +119,4 @@ void frmInterference::opRychla_Click() { setNumber("nSpomaleni", 1); }
 void frmInterference::nPomalší_Click() { setNumber("nSpomaleni", 10); }
 void frmInterference::opPomalá_Click() { setNumber("nSpomaleni", 20); }
 void frmInterference::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+}  // namespace interference

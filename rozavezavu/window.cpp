@@ -1,10 +1,12 @@
 // The window opSestava: its controls, Form_Load and the handlers of the options and
 // scroll bars. The handlers hand their values to Start through the hidden parameter
 // boxes and erase the part of the picture that the chosen action draws anew.
-#include "op_sestava.h"
+#include "window.h"
 
 
 #include "numbers.h"
+
+namespace rozavezavu {
 
 namespace {
 constexpr Colour kBlueBack = RGB(192, 192, 255);
@@ -324,3 +326,4 @@ void opSestava::HScroll1_Change()
 }
 
 void opSestava::HScroll2_Change() { setNumber("nSpomalDetek", scrollValue("HScroll2")); }
+}  // namespace rozavezavu

@@ -1,4 +1,6 @@
-#include "fokus_lupy.h"
+#include "window.h"
+
+namespace lupa {
 
 namespace {
 const Control kLayout[] = {
@@ -121,3 +123,4 @@ void FokusLupy::Form_Load()
 void FokusLupy::chDisperze_Click() { setText("nDisperze", text("nDisperze") == "Ano" ? "Ne" : "Ano"); }
 
 void FokusLupy::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+}  // namespace lupa

@@ -2,6 +2,8 @@
 #include "form.h"
 #include "photon_run.h"
 
+namespace fringeworks {
+
 // The window of fringeworks: photons from a source pass one of two holes and land
 // at random points of a detector; the arrows of a chosen number of photons per
 // point are added and the squared length of each sum is drawn as a bar, so the
@@ -29,3 +31,4 @@ public:
     // What a run reads from the parameter boxes, read once as it begins.
     PhotonRun::Settings runSettings() const;
 };
+}  // namespace fringeworks

@@ -1,6 +1,8 @@
 #pragma once
 #include "form.h"
 
+namespace vidivizur {
+
 // The window of vidivizur: a point on a circle, a rotating radius vector and the
 // sine wave they trace.
 class Form1 : public Form {
@@ -14,3 +16,4 @@ public:
     void HScroll1_Change();
     void ComSinusovka_Click();
 };
+}  // namespace vidivizur

@@ -4,7 +4,9 @@
 // right the height of the point is plotted against the angle: the sine wave.
 #include <cmath>
 
-#include "form1.h"
+#include "window.h"
+
+namespace vidivizur {
 
 namespace {
 constexpr double r = 80;  // radius of both circles, amplitude of the sine wave
@@ -106,3 +108,4 @@ void Form1::ComSinusovka_Click()
     s.Circle(xr, yc, r);
     s.Circle(xe, yc, r);
 }
+}  // namespace vidivizur

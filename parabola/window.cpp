@@ -1,4 +1,6 @@
-#include "parabola_qed.h"
+#include "window.h"
+
+namespace parabola {
 
 
 namespace {
@@ -89,3 +91,4 @@ void ParabolaQED::HScroll1_Change()
     setNumber("nSpomaleni", scrollValue("HScroll1"));
     setNumber("nSpomaleni", number("nSpomaleni") * 30 + 1);
 }
+}  // namespace parabola

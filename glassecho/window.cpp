@@ -1,4 +1,6 @@
-#include "glassecho_rozptyl.h"
+#include "window.h"
+
+namespace glassecho {
 
 namespace {
 const Control kLayout[] = {
@@ -57,7 +59,7 @@ const OptionValue kOptionValues[] = {
 };
 }  // namespace
 
-glassecho::Rozptyl::Rozptyl() : Form("Rozptyl", "glassecho", kLayout)
+Rozptyl::Rozptyl() : Form("Rozptyl", "glassecho", kLayout)
 {
     onOptions(kOptionValues);
     onChange("HScroll1", [this] { HScroll1_Change(); });
@@ -66,7 +68,7 @@ glassecho::Rozptyl::Rozptyl() : Form("Rozptyl", "glassecho", kLayout)
     Form_Load();
 }
 
-void glassecho::Rozptyl::Form_Load()
+void Rozptyl::Form_Load()
 {
     select("op01");
     setText("nFrekvence", "0.1");
@@ -74,4 +76,5 @@ void glassecho::Rozptyl::Form_Load()
     setText("nSpomaleni", "1");
 }
 
-void glassecho::Rozptyl::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+void Rozptyl::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+}  // namespace glassecho

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <vector>
 
-#include "fokus_lupy.h"
+#include "window.h"
 #include "numbers.h"
+
+namespace lupa {
 
 namespace {
 constexpr double clearHeight = 581;  // rows are cleared upward from 580
@@ -182,3 +184,4 @@ void FokusLupy::cmdStart_Click()
     for (const char* caption : {"nPravděpodobnost", "nSoučetRadiusvektorů", "nClonaOtvor"})
         setShown(caption, true);
 }
+}  // namespace lupa
