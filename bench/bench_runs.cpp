@@ -16,6 +16,7 @@
 
 #include "desktop_window.h"
 #include "program_windows.h"
+#include "rnd.h"
 
 namespace {
 using Seconds = std::chrono::duration<double>;
@@ -64,6 +65,7 @@ int main(int argc, char** argv)
     std::printf("%-14s %10s %10s %12s %7s %11s %9s %14s\n", "program", "operations", "free s", "no drawing s", "ratio",
                 "designed s", "paced s", "longest gap ms");
     for (const Program& p : programs) {
+        resetRnd();  // every program's runs draw from the generator's start-up state
         auto form = p.make();
         for (const char* option : p.options)
             form->form().select(option);

@@ -108,6 +108,13 @@ void Form::setShown(ControlRef control, bool visible)
     changed(control.index, FrontEnd::Change::Shown);
 }
 
+void Form::reveal(ControlRef control, float left, float top)
+{
+    setLeft(control, left);
+    setTop(control, top);
+    setShown(control, true);
+}
+
 void Form::setBackColour(ControlRef control, Colour back)
 {
     controls_[control.index].back = back;

@@ -117,6 +117,8 @@ public:
     void setTop(ControlRef control, float top);
     void setShown(ControlRef control, bool visible);
     void setBackColour(ControlRef control, Colour back);
+    // A caption a run reveals: placed there and shown.
+    void reveal(ControlRef control, float left, float top);
 
     // The same by name, found at each call.
     const std::string& text(std::string_view box) const { return text(named<BoxRef>(box)); }
@@ -130,6 +132,7 @@ public:
     void setLeft(std::string_view control, float left) { setLeft(named<ControlRef>(control), left); }
     void setTop(std::string_view control, float top) { setTop(named<ControlRef>(control), top); }
     void setShown(std::string_view control, bool visible) { setShown(named<ControlRef>(control), visible); }
+    void reveal(std::string_view control, float left, float top) { reveal(named<ControlRef>(control), left, top); }
 
     // The yes/no question a run asks: vbYes for "Ano", vbNo for "Ne".
     static constexpr int vbYes = 6, vbNo = 7;

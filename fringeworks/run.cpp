@@ -6,6 +6,7 @@
 // second with its starting phases in the other half turn.
 #include <cmath>
 
+#include "vocabulary.h"
 #include "window.h"
 #include "numbers.h"
 #include "rnd.h"
@@ -36,13 +37,12 @@ constexpr ScaleRow kScales[] = {
 
 bool PhotonRun::scalesFor(const std::string& photonsText, double& probabilityScale, double& arrowScale)
 {
-    for (const ScaleRow& row : kScales)
-        if (photonsText == numberToText(row.photons)) {
-            probabilityScale = row.probability;
-            arrowScale = row.arrow;
-            return true;
-        }
-    return false;
+    const ScaleRow* row = chosen(kScales, &ScaleRow::photons, photonsText);
+    if (!row)
+        return false;
+    probabilityScale = row->probability;
+    arrowScale = row->arrow;
+    return true;
 }
 
 bool PhotonRun::showsSummedArrow(double yd, int lastHole)
@@ -76,10 +76,7 @@ void PhotonRun::run()
 
 void PhotonRun::erase()
 {
-    for (int i = 1; i <= erasedRows; ++i) {
-        const double y = erasedRows + 1 - i;
-        s_.Line(1, y, eraseRight, y, colours::grey);
-    }
+    ::erase(s_, 1, eraseRight, erasedRows, 1);
 }
 
 void PhotonRun::drawScene()

@@ -2,7 +2,6 @@
 
 namespace fringeworks {
 
-
 namespace {
 const Control kLayout[] = {
     {.kind = Kind::CaptionBox, .name = "nTitul", .text = "Interferenční obrazce „palby fotonů“",
@@ -61,19 +60,24 @@ const Control kLayout[] = {
     {.kind = Kind::ParameterBox, .name = "nVzdalenost"},
     {.kind = Kind::ParameterBox, .name = "nSpomaleni"},
 };
+
+// The options that only write their value into a parameter box.
+constexpr OptionValue kOptionValues[] = {
+    {"opFot1", "nPocetFotonu", 1},
+    {"opFot5", "nPocetFotonu", 5},
+    {"opFot10", "nPocetFotonu", 10},
+    {"op50", "nPocetFotonu", 50},
+    {"opFot100", "nPocetFotonu", 100},
+    {"opfot500", "nPocetFotonu", 500},
+    {"opPomalá", "nSpomaleni", 3},
+    {"opPomalejší", "nSpomaleni", 2},
+    {"opRychlá", "nSpomaleni", 1},
+};
 }  // namespace
 
 Animace::Animace() : Form("Animace", "fringeworks", kLayout)
 {
-    onClick("opFot1", [this] { opFot1_Click(); });
-    onClick("opFot5", [this] { opFot5_Click(); });
-    onClick("opFot10", [this] { opFot10_Click(); });
-    onClick("op50", [this] { op50_Click(); });
-    onClick("opFot100", [this] { opFot100_Click(); });
-    onClick("opfot500", [this] { opfot500_Click(); });
-    onClick("opPomalá", [this] { opPomalá_Click(); });
-    onClick("opPomalejší", [this] { opPomalejší_Click(); });
-    onClick("opRychlá", [this] { opRychlá_Click(); });
+    onOptions(kOptionValues);
     onChange("HScroll1", [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdUnload");
@@ -91,15 +95,5 @@ void Animace::Form_Load()
     setText("nSpomaleni", "1");
 }
 
-void Animace::opFot1_Click() { setNumber("nPocetFotonu", 1); }
-void Animace::opFot5_Click() { setNumber("nPocetFotonu", 5); }
-void Animace::opFot10_Click() { setNumber("nPocetFotonu", 10); }
-void Animace::op50_Click() { setNumber("nPocetFotonu", 50); }
-void Animace::opFot100_Click() { setNumber("nPocetFotonu", 100); }
-void Animace::opfot500_Click() { setNumber("nPocetFotonu", 500); }
-
-void Animace::opPomalá_Click() { setNumber("nSpomaleni", 3); }
-void Animace::opPomalejší_Click() { setNumber("nSpomaleni", 2); }
-void Animace::opRychlá_Click() { setNumber("nSpomaleni", 1); }
 void Animace::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
 }  // namespace fringeworks

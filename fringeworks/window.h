@@ -12,18 +12,10 @@ class Animace : public Form {
 public:
     Animace();
 
+    // The options write the photons per detector point and, hidden, how many times each
+    // shot is drawn.
     void Form_Load();
-    // Photons per detector point.
-    void opFot1_Click();
-    void opFot5_Click();
-    void opFot10_Click();
-    void op50_Click();
-    void opFot100_Click();
-    void opfot500_Click();
-    // The hidden speed options and the speed scroll bar: how many times each shot is drawn.
-    void opPomalá_Click();
-    void opPomalejší_Click();
-    void opRychlá_Click();
+    // The speed scroll bar: how many times each shot is drawn.
     void HScroll1_Change();
     // The run of Start.
     void cmdStart_Click();

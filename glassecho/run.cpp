@@ -5,6 +5,7 @@
 // thickness in the colour of the light. All lengths are twips.
 #include <cmath>
 
+#include "vocabulary.h"
 #include "window.h"
 
 namespace glassecho {
@@ -38,11 +39,8 @@ struct Light {
 };
 const Light kLights[] = {{0.1, colours::red}, {0.2, colours::green}, {0.3, colours::blue}};
 
-void erase(DrawingSurface& s, double right)
-{
-    for (int i = 1; i <= 10000; ++i)
-        s.Line(1, 500 + i, right, 500 + i, colours::grey);
-}
+// The band below the plate, rows 501 to 10500, up to `right`.
+void eraseBelowThePlate(DrawingSurface& s, double right) { erase(s, 1, right, 501, 10500); }
 
 // A busy pause of the same order whatever the speed setting.
 void closingPause()
@@ -64,11 +62,11 @@ void Rozptyl::cmdStart_Click()
 
     // 2. Every run but the first asks whether to clear the earlier graphs; 3.
     if (text("nStartuje") != "Ano" && askYesNo("Vyčistit graf pravděpodobnosti pro novou animaci?") == vbYes)
-        erase(s, 12000);
+        eraseBelowThePlate(s, 12000);
     setText("nStartuje", "Ne");
 
     // 4. The scene on the left is erased every run.
-    erase(s, 6100);
+    eraseBelowThePlate(s, 6100);
 
     // 5. The graph axes, source, detector, the glass's top surface, the chain origin, the light.
     s.Line(8800, graphY, 11700, graphY);

@@ -5,6 +5,7 @@
 // every twentieth step the routes, the arrows and their green resultant stay drawn.
 #include <cmath>
 
+#include "vocabulary.h"
 #include "window.h"
 
 namespace interference {
@@ -49,8 +50,7 @@ void frmInterference::cmdStart_Click()
     s.DrawStyle = DrawingSurface::Solid;
 
     // 2. Erase what the previous run drew.
-    for (int y = yEraseFrom; y <= yEraseTo; ++y)
-        s.Line(xEraseFrom, y, xEraseTo, y, colours::grey);
+    erase(s, xEraseFrom, xEraseTo, yEraseFrom, yEraseTo);
 
     // 3. The source: a white disc.
     s.FillStyle = DrawingSurface::FillSolid;
@@ -116,12 +116,8 @@ void frmInterference::cmdStart_Click()
         pacing().wait(decrementsPerSpeed * number("nSpomaleni"));
     }
 
-    // 10. The captions, each shown and then placed.
-    const auto place = [this](const char* label, double left, double top) {
-        setShown(label, true);
-        setLeft(label, left);
-        setTop(label, top);
-    };
+    // 10. The captions.
+    const auto place = [this](const char* label, double left, double top) { reveal(label, left, top); };
     place("labClona", xScreen - 40, yScreenTop - 10);
     place("labPravde", xGraph, yGraphTop - 40);
     place("labZdroj", xSource - 30, yAxis + 10);

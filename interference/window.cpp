@@ -69,24 +69,29 @@ const Control kLayout[] = {
     {.kind = Kind::Label, .name = "labPravde", .text = "Pravděpodobnost", .at = {0, 0, 2175, 255},
      .font = Arial(9.75, true), .visible = false},
 };
+
+// The options that only write their value into a parameter box.
+constexpr OptionValue kOptionValues[] = {
+    {"op60", "nOdchylka", 60},
+    {"op40", "nOdchylka", 40},
+    {"op20", "nOdchylka", 20},
+    {"op0", "nOdchylka", 0},
+    {"opDc200", "nVzdalenost", 200},
+    {"opDc150", "nVzdalenost", 150},
+    {"opdc100", "nVzdalenost", 100},
+    {"op05", "nKmitočet", 0.5},
+    {"op03", "nKmitočet", 0.3},
+    {"op01", "nKmitočet", 0.1},
+    {"opRychla", "nSpomaleni", 1},
+    {"nPomalší", "nSpomaleni", 10},
+    {"opPomalá", "nSpomaleni", 20},
+};
 }  // namespace
 
 frmInterference::frmInterference()
     : Form("frmInterference", "Interference", kLayout)
 {
-    onClick("op60", [this] { op60_Click(); });
-    onClick("op40", [this] { op40_Click(); });
-    onClick("op20", [this] { op20_Click(); });
-    onClick("op0", [this] { op0_Click(); });
-    onClick("opDc200", [this] { opDc200_Click(); });
-    onClick("opDc150", [this] { opDc150_Click(); });
-    onClick("opdc100", [this] { opdc100_Click(); });
-    onClick("op05", [this] { op05_Click(); });
-    onClick("op03", [this] { op03_Click(); });
-    onClick("op01", [this] { op01_Click(); });
-    onClick("opRychla", [this] { opRychla_Click(); });
-    onClick("nPomalší", [this] { nPomalší_Click(); });
-    onClick("opPomalá", [this] { opPomalá_Click(); });
+    onOptions(kOptionValues);
     onChange("HScroll1", [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdKonec");
@@ -102,21 +107,5 @@ void frmInterference::Form_Load()
     setText("nSpomaleni", "1");
 }
 
-void frmInterference::op60_Click() { setNumber("nOdchylka", 60); }
-void frmInterference::op40_Click() { setNumber("nOdchylka", 40); }
-void frmInterference::op20_Click() { setNumber("nOdchylka", 20); }
-void frmInterference::op0_Click() { setNumber("nOdchylka", 0); }
-
-void frmInterference::opDc200_Click() { setNumber("nVzdalenost", 200); }
-void frmInterference::opDc150_Click() { setNumber("nVzdalenost", 150); }
-void frmInterference::opdc100_Click() { setNumber("nVzdalenost", 100); }
-
-void frmInterference::op05_Click() { setNumber("nKmitočet", 0.5); }
-void frmInterference::op03_Click() { setNumber("nKmitočet", 0.3); }
-void frmInterference::op01_Click() { setNumber("nKmitočet", 0.1); }
-
-void frmInterference::opRychla_Click() { setNumber("nSpomaleni", 1); }
-void frmInterference::nPomalší_Click() { setNumber("nSpomaleni", 10); }
-void frmInterference::opPomalá_Click() { setNumber("nSpomaleni", 20); }
 void frmInterference::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
 }  // namespace interference

@@ -10,24 +10,11 @@ class frmInterference : public Form {
 public:
     frmInterference();
 
+    // The options write the hole spacing (each hole lies nOdchylka pixels above or below
+    // the axis), the distance from the screen to the detector line, the wave number of the
+    // light and the speed of the hidden speed options.
     void Form_Load();
-    // Hole spacing: each hole lies nOdchylka pixels above or below the axis.
-    void op60_Click();
-    void op40_Click();
-    void op20_Click();
-    void op0_Click();
-    // Distance from the screen to the detector line.
-    void opDc200_Click();
-    void opDc150_Click();
-    void opdc100_Click();
-    // Wave number of the light.
-    void op05_Click();
-    void op03_Click();
-    void op01_Click();
-    // The hidden speed options and the speed scroll bar.
-    void opRychla_Click();
-    void nPomalší_Click();
-    void opPomalá_Click();
+    // The speed scroll bar.
     void HScroll1_Change();
     // The run of Start.
     void cmdStart_Click();

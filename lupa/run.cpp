@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "vocabulary.h"
 #include "window.h"
 #include "numbers.h"
 
@@ -81,10 +82,7 @@ void FokusLupy::cmdStart_Click()
     s.ScaleMode = DrawingSurface::Pixels;
 
     // 2. Clearing, by display and first-run flag.
-    auto clearRows = [&](int from, int to, double left) {
-        for (int i = from; i <= to; ++i)
-            s.Line(left, clearHeight - i, clearWidth, clearHeight - i, colours::grey);
-    };
+    auto clearRows = [&](int from, int to, double left) { erase(s, left, clearWidth, clearHeight - from, clearHeight - to); };
     if (display == "Pruhy") {
         clearRows(1, 555, 10);
     } else if (display == "Body" && number("nStart") != 1) {
@@ -126,14 +124,10 @@ void FokusLupy::cmdStart_Click()
 
     // 9. Index, wave number, sum arrow length, mark scale and colour.
     const bool dispersion = text("nDisperze") == "Ano";
-    double m = 0, markScale = 0;
-    Colour markColour = colours::black;
-    for (const Light& light : kLights)
-        if (frequencyText == numberToText(light.f)) {
-            m = n * (dispersion ? light.factorWithDispersion : light.factorWithout);
-            markScale = light.markScale;
-            markColour = light.colour;
-        }
+    const Light* light = chosen(kLights, &Light::f, frequencyText);
+    const double m = light ? n * (dispersion ? light->factorWithDispersion : light->factorWithout) : 0;
+    const double markScale = light ? light->markScale : 0;
+    const Colour markColour = light ? light->colour : colours::black;
     const Optics optics{lens, m, 0.8 * f};
     const double sumArrowLength = wholeLens ? 1.5 : 2.25;
     // The rays through the open lens, from the top of the opening down.

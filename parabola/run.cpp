@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "numbers.h"
+#include "vocabulary.h"
 #include "window.h"
 
 namespace parabola {
@@ -55,11 +56,9 @@ void ParabolaQED::cmdStart_Click()
         const int answer = askYesNo("Vyčistit celou obrazovku (Ano),Vymaže jen Cornuovy spirály  (Ne)?");
         s.DrawWidth = 3;
         if (answer == vbYes) {
-            for (int y = 1; y <= 10000; y += 3)
-                s.Line(2000, y, 12000, y, colours::grey);
+            erase(s, 2000, 12000, 1, 10000, 3);
         } else {
-            for (int y = 4500; y <= 9999; y += 3)
-                s.Line(2000, y, 12000, y, colours::grey);
+            erase(s, 2000, 12000, 4500, 9999, 3);
         }
         s.DrawWidth = 1;
     }
@@ -73,19 +72,11 @@ void ParabolaQED::cmdStart_Click()
 
     // 5. The bar colour and offset by the frequency, the reflected rays' length by K.
     const std::string frequencyText = text("nKmitočet"), mirrorText = text("nOsKruh");
-    Colour barColour = colours::black;
-    double barOffset = 0;
-    for (const Frequency& fr : kFrequencies)
-        if (frequencyText == numberToText(fr.f)) {
-            barColour = fr.bar, barOffset = fr.barOffset;
-            break;
-        }
-    double L = 0;
-    for (const Mirror& m : kMirrors)
-        if (mirrorText == numberToText(m.K)) {
-            L = m.reflectedRayLength;
-            break;
-        }
+    const Frequency* frequency = chosen(kFrequencies, &Frequency::f, frequencyText);
+    const Colour barColour = frequency ? frequency->bar : colours::black;
+    const double barOffset = frequency ? frequency->barOffset : 0;
+    const Mirror* mirror = chosen(kMirrors, &Mirror::K, mirrorText);
+    const double L = mirror ? mirror->reflectedRayLength : 0;
     const double K = textToNumber(mirrorText);
     const double f = textToNumber(frequencyText);
 

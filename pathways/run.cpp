@@ -7,6 +7,7 @@
 
 #include "numbers.h"
 #include "rnd.h"
+#include "vocabulary.h"
 #include "window.h"
 
 namespace pathways {
@@ -42,11 +43,10 @@ struct Chain {
 // The y of the small chain's origin, by the number of bends.
 double smallChainY(const std::string& bends)
 {
-    static const double kV[] = {245, 330, 370, 400, 400, 380, 380, 380, 380};
-    for (int n = 0; n <= 8; ++n)
-        if (bends == numberToText(n))
-            return kV[n];
-    return 0;
+    constexpr double kBends[] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+    constexpr double kY[] = {245, 330, 370, 400, 400, 380, 380, 380, 380};
+    const int n = chosen(kBends, bends);
+    return n < 0 ? 0 : kY[n];
 }
 
 // A random horizontal jitter of 0, 3, ..., 27 pixels.
@@ -65,8 +65,7 @@ void Rozptyl::cmdStart_Click()
     const double N = number("nTrajektorie");
 
     // 2. Erase the band y = 51..630 from x = 5.
-    for (int j = 1; j <= 580; ++j)
-        s.Line(5, 50 + j, s.ScaleWidth(), 50 + j, colours::grey);
+    erase(s, 5, s.ScaleWidth(), 51, 630);
 
     // 3. Source, detector and the straight route.
     s.DrawWidth = 3;
@@ -134,11 +133,8 @@ void Rozptyl::cmdStart_Click()
         double left, top;
     } captions[] = {{"labRadiusKoridor", 520, ys - 150}, {"labDelkaTrasy", 20, 331}, {"labZdroj", 15, ys},
                     {"labDetektor", 420, ys}, {"labRadiusvektorTrasy", 300, 511}};
-    for (const auto& caption : captions) {
-        setShown(caption.name, true);
-        setLeft(caption.name, caption.left);
-        setTop(caption.name, caption.top);
-    }
+    for (const auto& caption : captions)
+        reveal(caption.name, caption.left, caption.top);
 
     // 8. The ends as filled discs (the fill stays for later runs).
     s.FillColor = colours::captionText;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "numbers.h"
+#include "vocabulary.h"
 #include "window.h"
 
 namespace rozavezavu {
@@ -32,30 +33,20 @@ constexpr Colour sceneFill = RGB(64, 64, 64);
 
 enum Action { Frame, Hologram, Window, Reconstruction, NoHologram };
 
+// The action as the state box names it; any other text draws the frame.
 Action actionOf(const std::string& state)
 {
-    if (state == "Hologr")
-        return Hologram;
-    if (state == "Pravpod")
-        return Window;
-    if (state == "Rekonstr")
-        return Reconstruction;
-    if (state == "Bezholo")
-        return NoHologram;
-    return Frame;
+    constexpr const char* kStates[] = {"Hologr", "Pravpod", "Rekonstr", "Bezholo"};
+    constexpr Action kActions[] = {Hologram, Window, Reconstruction, NoHologram};
+    const int i = chosen(kStates, state);
+    return i < 0 ? Frame : kActions[i];
 }
 
 // The three frequencies and their colours, matched by the text of the parameter box.
 constexpr double frequencies[3] = {0.04, 0.03, 0.02};
 constexpr Colour frequencyColours[3] = {RGB(0, 0, 255), RGB(0, 255, 0), RGB(255, 0, 0)};
 
-int frequencyIndex(const std::string& text)
-{
-    for (int i = 0; i < 3; ++i)
-        if (text == numberToText(frequencies[i]))
-            return i;
-    return -1;
-}
+int frequencyIndex(const std::string& text) { return chosen(frequencies, text); }
 
 // 0 for the near detector (7000), 1 for the far one (8500).
 int distanceIndex(double xd) { return xd == 7000 ? 0 : xd == 8500 ? 1 : -1; }

@@ -3,7 +3,6 @@
 // boxes and erase the part of the picture that the chosen action draws anew.
 #include "window.h"
 
-
 #include "numbers.h"
 
 namespace rozavezavu {
@@ -132,6 +131,16 @@ constexpr int kUpperRows = 8000;  // rows of the erasers that keep the bottom st
 
 // The frequencies of the three colours.
 constexpr double kBlueFrequency = 0.04, kGreenFrequency = 0.03, kRedFrequency = 0.02;
+
+// The options that only write their value into a parameter box.
+constexpr OptionValue kOptionValues[] = {
+    {"opRychlá", "nSpomal", 1},
+    {"opPomalejší", "nSpomal", 50000},
+    {"opPomalá", "nSpomal", 500000},
+    {"opRychláDetek", "nSpomalDetek", 1},
+    {"opStředníDetek", "nSpomalDetek", 1000},
+    {"opPomaláDetek", "nSpomalDetek", 10000},
+};
 }  // namespace
 
 opSestava::opSestava() : Form("opSestava", "Rozavezavu", kLayout, " -  ")
@@ -151,12 +160,7 @@ opSestava::opSestava() : Form("opSestava", "Rozavezavu", kLayout, " -  ")
     onClick("op7000", [this] { op7000_Click(); });
     onClick("opVýšDál", [this] { opVýšDál_Click(); });
     onClick("opNížBlíž", [this] { opNížBlíž_Click(); });
-    onClick("opRychlá", [this] { opRychlá_Click(); });
-    onClick("opPomalejší", [this] { opPomalejší_Click(); });
-    onClick("opPomalá", [this] { opPomalá_Click(); });
-    onClick("opRychláDetek", [this] { opRychláDetek_Click(); });
-    onClick("opStředníDetek", [this] { opStředníDetek_Click(); });
-    onClick("opPomaláDetek", [this] { opPomaláDetek_Click(); });
+    onOptions(kOptionValues);
     onChange("HScroll1", [this] { HScroll1_Change(); });
     onChange("HScroll2", [this] { HScroll2_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
@@ -310,13 +314,6 @@ void opSestava::opVýšDál_Click() { placeObject(3500, 3150); }
 void opSestava::opNížBlíž_Click() { placeObject(4000, 3650); }
 
 // ---------------------------------------------------------------- speed
-
-void opSestava::opRychlá_Click() { setNumber("nSpomal", 1); }
-void opSestava::opPomalejší_Click() { setNumber("nSpomal", 50000); }
-void opSestava::opPomalá_Click() { setNumber("nSpomal", 500000); }
-void opSestava::opRychláDetek_Click() { setNumber("nSpomalDetek", 1); }
-void opSestava::opStředníDetek_Click() { setNumber("nSpomalDetek", 1000); }
-void opSestava::opPomaláDetek_Click() { setNumber("nSpomalDetek", 10000); }
 
 void opSestava::HScroll1_Change()
 {

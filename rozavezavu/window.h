@@ -35,12 +35,6 @@ public:
     void opNížBlíž_Click();
 
     // The two speed groups.
-    void opRychlá_Click();
-    void opPomalejší_Click();
-    void opPomalá_Click();
-    void opRychláDetek_Click();
-    void opStředníDetek_Click();
-    void opPomaláDetek_Click();
     void HScroll1_Change();
     void HScroll2_Change();
 

@@ -13,6 +13,7 @@
 #include "numbers.h"
 #include "pacing.h"
 #include "rnd.h"
+#include "vocabulary.h"
 
 TEST(NumberText, WritesTheShortestPlainDecimalThatReadsBackExactly)
 {
@@ -304,4 +305,50 @@ TEST(Controls, ARunAskedForDuringARunFollowsItAndAStopEndsBoth)
     EXPECT_FALSE(f.isRunning());
     f.run([&] { log.push_back("next"); });
     EXPECT_EQ(log, (std::vector<std::string>{"next"}));
+}
+
+// ---------------------------------------------------------------- what the programs say alike
+
+TEST(Vocabulary, TheEraserPaintsEveryRowOfItsBandOnceEitherWayAndByItsStep)
+{
+    DrawingSurface s{Size{40, 40}, colours::black};
+    s.ScaleMode = DrawingSurface::Pixels;
+    erase(s, 2, 30, 20, 11);  // upwards, rows 20 down to 11
+    EXPECT_EQ(s.operations(), 10u);
+    EXPECT_EQ(s.pixel(2, 11), toArgb(colours::grey));
+    EXPECT_EQ(s.pixel(30, 20), toArgb(colours::grey));
+    EXPECT_EQ(s.pixel(5, 10), toArgb(colours::black));
+    EXPECT_EQ(s.pixel(5, 21), toArgb(colours::black));
+    EXPECT_EQ(s.pixel(31, 15), toArgb(colours::black));
+    erase(s, 0, 39, 1, 7, 3);  // rows 1, 4 and 7
+    EXPECT_EQ(s.operations(), 13u);
+    for (int y = 0; y <= 8; ++y)
+        EXPECT_EQ(s.pixel(0, y), toArgb(y % 3 == 1 ? colours::grey : colours::black)) << y;
+}
+
+TEST(Vocabulary, AChainAddsItsArrowsHeadToTailAndItsSquaredSumIsTheProbability)
+{
+    Chain opposite({10, 10});
+    opposite.add({50, 0});
+    opposite.add({50, M_PI});
+    EXPECT_NEAR(opposite.squared(), 0, 1e-20) << "two arrows against each other cancel";
+    Chain along({10, 10});
+    along.add({50, 1});
+    const Point end = along.add({50, 1});
+    EXPECT_NEAR(along.squared(), 100 * 100, 1e-9) << "in step they double the length, four times the chance";
+    EXPECT_NEAR(end.x, 10 + 100 * std::cos(1), 1e-12);
+    Chain right({0, 0});
+    right.add({3, 0});
+    right.add({4, M_PI / 2});
+    EXPECT_NEAR(right.squared(), 25, 1e-12);
+}
+
+TEST(Vocabulary, TheOptionChosenIsReadBackFromTheTextItsHandlerWrote)
+{
+    constexpr double kFrequencies[] = {0.04, 0.03, 0.02};
+    EXPECT_EQ(chosen(kFrequencies, numberToText(0.03)), 1);
+    EXPECT_EQ(chosen(kFrequencies, "0.030"), -1) << "only the text a handler writes";
+    constexpr const char* kStates[] = {"Hologr", "Rekonstr"};
+    EXPECT_EQ(chosen(kStates, "Rekonstr"), 1);
+    EXPECT_EQ(chosen(kStates, "Rámec"), -1);
 }

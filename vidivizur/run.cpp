@@ -4,6 +4,7 @@
 // right the height of the point is plotted against the angle: the sine wave.
 #include <cmath>
 
+#include "vocabulary.h"
 #include "window.h"
 
 namespace vidivizur {
@@ -40,8 +41,7 @@ void Form1::ComSinusovka_Click()
     s.DrawWidth = 1;
 
     // 2. Erase rows 580 up to 111.
-    for (int i = 1; i <= 470; ++i)
-        s.Line(1, 581 - i, 800, 581 - i, colours::grey);
+    erase(s, 1, 800, 580, 111);
 
     // 3. The static frame.
     s.Line(xb + 200, yc, xb + 500, yc, colours::black);  // the phi axis of the sine graph
@@ -82,14 +82,13 @@ void Form1::ComSinusovka_Click()
     }
 
     // 6. Labels and legends.
-    setLeft("labFiEuler", xb - 75), setTop("labFiEuler", yc - 30);
-    setLeft("labFiRadius", xb + 105), setTop("labFiRadius", yc - 30);
-    setLeft("labPolomer", xb + 70), setTop("labPolomer", yc - 45);
-    setLeft("labPolomerE", xb - 103), setTop("labPolomerE", yc - 45);
-    setLeft("imLegenda", 100), setTop("imLegenda", 350);
-    setLeft("imOmegaCas", 700), setTop("imOmegaCas", 205);
-    for (const char* name : {"labFiEuler", "labFiRadius", "labPolomer", "labPolomerE", "imLegenda", "imOmegaCas",
-                             "labI", "labY", "labPolarnisouradnice"})
+    reveal("labFiEuler", xb - 75, yc - 30);
+    reveal("labFiRadius", xb + 105, yc - 30);
+    reveal("labPolomer", xb + 70, yc - 45);
+    reveal("labPolomerE", xb - 103, yc - 45);
+    reveal("imLegenda", 100, 350);
+    reveal("imOmegaCas", 700, 205);
+    for (const char* name : {"labI", "labY", "labPolarnisouradnice"})
         setShown(name, true);
 
     // 7. Dotted guide lines with the final angle.

@@ -55,13 +55,18 @@ const Control kLayout[] = {
     {.kind = Kind::OptionButton, .name = "opPomalá", .text = "Pomalá", .at = {120, 720, 855, 255},
      .frame = "frmAnimace"},
 };
+
+// The options that only write their value into a parameter box.
+constexpr OptionValue kOptionValues[] = {
+    {"opPomalá", "nSpomaleni", 30000},
+    {"opPomalejší", "nSpomaleni", 15000},
+    {"opRxchlá", "nSpomaleni", 1},
+};
 }  // namespace
 
 Form1::Form1() : Form("Form1", "Vidivizur", kLayout)
 {
-    onClick("opPomalá", [this] { opPomalá_Click(); });
-    onClick("opPomalejší", [this] { opPomalejší_Click(); });
-    onClick("opRxchlá", [this] { opRxchlá_Click(); });
+    onOptions(kOptionValues);
     onChange("HScroll1", [this] { HScroll1_Change(); });
     onStart("ComSinusovka", [this] { ComSinusovka_Click(); });
     onEnd("cmdKonec");
@@ -74,8 +79,5 @@ void Form1::Form_Load()
     setText("nSpomaleni", "1");
 }
 
-void Form1::opPomalá_Click() { setNumber("nSpomaleni", 30000); }
-void Form1::opPomalejší_Click() { setNumber("nSpomaleni", 15000); }
-void Form1::opRxchlá_Click() { setNumber("nSpomaleni", 1); }
 void Form1::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
 }  // namespace vidivizur

@@ -10,9 +10,6 @@ public:
     Form1();
 
     void Form_Load();
-    void opPomalá_Click();
-    void opPomalejší_Click();
-    void opRxchlá_Click();
     void HScroll1_Change();
     void ComSinusovka_Click();
 };
