@@ -3,56 +3,12 @@
 #include <cstddef>
 #include <string_view>
 
+#include "arrows.h"
 #include "drawing_surface.h"
 #include "numbers.h"
 
-// What the programs say alike: the arrows of the routes and their chains, the eraser,
-// and the option chosen, read back from the parameter box its handler wrote.
-
-struct Point {
-    double x = 0, y = 0;
-};
-
-// An arrow: its length and the angle it turns to (radians; y grows downwards on the
-// surface, so a positive angle turns clockwise there).
-struct Arrow {
-    double length = 0, angle = 0;
-    double dx() const { return length * std::cos(angle); }
-    double dy() const { return length * std::sin(angle); }
-};
-
-// Arrows added head to tail from a start: the end of the last one, their sum and its
-// squared length (the probability of arrival, up to the program's scale).
-class Chain {
-public:
-    explicit Chain(Point start = {}) : start_(start), end_(start) {}
-
-    // The next arrow from the end of the last; the new end.
-    Point add(Arrow a)
-    {
-        end_ = {end_.x + a.dx(), end_.y + a.dy()};
-        return end_;
-    }
-    // The same, drawn from the old end to the new one.
-    Point draw(DrawingSurface& s, Arrow a, Colour colour)
-    {
-        const Point from = end_;
-        add(a);
-        s.Line(from.x, from.y, end_.x, end_.y, colour);
-        return end_;
-    }
-    Point start() const { return start_; }
-    Point end() const { return end_; }
-    Point sum() const { return {end_.x - start_.x, end_.y - start_.y}; }
-    double squared() const
-    {
-        const Point s = sum();
-        return s.x * s.x + s.y * s.y;
-    }
-
-private:
-    Point start_, end_;
-};
+// What the programs say alike: the arrows of the routes and their chains (arrows.h), the
+// eraser, and the option chosen, read back from the parameter box its handler wrote.
 
 // The eraser: rows from `first` to `last` (either way, `step` apart) painted in the
 // window's grey from `left` to `right`, one line a row, in that order.

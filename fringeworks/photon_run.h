@@ -2,6 +2,7 @@
 #include <string>
 
 #include "drawing_surface.h"
+#include "physics.h"
 
 namespace fringeworks {
 
@@ -24,13 +25,11 @@ public:
     static bool scalesFor(const std::string& photonsText, double& probabilityScale, double& arrowScale);
 
     // Where the geometry puts things, in pixels.
-    static constexpr double ys = 581.0 / 2 + 50;  // the axis through source and holes (340.5)
+    static constexpr double ys = axisY;  // the axis through source and holes
     static constexpr double xSource = 80, xPlate = 150, xSums = 450, xBars = 550;
     static constexpr double yTop = 70, yBottom = 531;  // the picture's plate and lines
     static constexpr int pointsPerPass = 260;
-    static constexpr double phaseStep = 0.0157041 * 1.1;  // radians per unit of the phase number
     static constexpr double arrowLength = 20;  // source, hole and detector arrows
-    static constexpr double sumArrowLength = 0.3;  // each photon's arrow in the sum
 
     PhotonRun(DrawingSurface& surface, const Settings& settings);
 
@@ -58,16 +57,14 @@ public:
     // One photon shot from its starting phase and its hole number h (0..999).
     Shot shoot(double theta, int h, double yd);
 
-    // The hole a number h (0..999) sends a photon through: h > 500 the upper one.
-    static int holeFor(int h) { return h > 500 ? +1 : -1; }
     // Whether the summed arrow of a point is drawn: through the lower hole at every
     // 16th pixel row, through the upper at every 13th.
     static bool showsSummedArrow(double yd, int lastHole);
 
     double theta() const { return theta_; }
     double xDetector() const { return xd_; }
-    double yUpperHole() const { return ys - settings_.holeDistance / 2; }
-    double yLowerHole() const { return ys + settings_.holeDistance / 2; }
+    double yUpperHole() const { return holeY(+1, settings_.holeDistance); }
+    double yLowerHole() const { return holeY(-1, settings_.holeDistance); }
 
 private:
     DrawingSurface& s_;

@@ -6,10 +6,11 @@
 // second with its starting phases in the other half turn.
 #include <cmath>
 
+#include "numbers.h"
+#include "physics.h"
+#include "rnd.h"
 #include "vocabulary.h"
 #include "window.h"
-#include "numbers.h"
-#include "rnd.h"
 
 namespace fringeworks {
 
@@ -21,8 +22,6 @@ constexpr double sourceRadius = 5, sourceRadiusAtEnd = 4;
 constexpr double xDetectorBase = 100;  // plus nVzdalenost
 constexpr int detectorRange = 451;  // y0 = 0..450
 constexpr int passTwoLift = 2;  // pass 2 draws its points 2 pixels higher
-constexpr int phaseNumbers = 180;  // p = 0..179: half a turn
-constexpr int holeNumbers = 1000;  // h = 0..999
 constexpr double seedForPoint = 10, seedForPhase = 5;
 constexpr double lowerHoleEvery = 15.7, upperHoleEvery = 13;  // rows with a summed arrow
 constexpr Colour lowerHoleColour = colours::captionText;
@@ -105,15 +104,17 @@ double PhotonRun::detectorY(int pass)
 PhotonRun::Sum PhotonRun::detectorPoint(int pass, double yd)
 {
     Sum sum;
+    Chain arrows;
     for (int photonNo = 1; photonNo <= settings_.photons; ++photonNo) {
         const Shot shot = photon(pass, yd);
-        sum.x += sumArrowLength * std::cos(shot.phi);
-        sum.y -= sumArrowLength * std::sin(shot.phi);
+        arrows.add(photonArrow(shot.phi));
         sum.lastHole = shot.hole;
         s_.DrawWidth = 1;
     }
+    sum.x = arrows.end().x;
+    sum.y = -arrows.end().y;  // the chain's y grows downwards
 
-    const double P = settings_.probabilityScale * (sum.y * sum.y + sum.x * sum.x);
+    const double P = probability(arrows, settings_.probabilityScale);
     s_.DrawWidth = 2;
     s_.Line(xBars, yd, xBars + P, yd);
     s_.DrawWidth = 1;
@@ -130,11 +131,10 @@ PhotonRun::Sum PhotonRun::detectorPoint(int pass, double yd)
 
 PhotonRun::Shot PhotonRun::photon(int pass, double yd)
 {
-    const double firstPhase = pass == 2 ? phaseNumbers : 0;
     for (int repetition = 1; repetition <= settings_.repetitions; ++repetition) {
         Randomize(seedForPhase);
         const double p = Int(double(Rnd()) * phaseNumbers);
-        const double theta = (p + firstPhase) * phaseStep;
+        const double theta = startingPhase(pass, p);
         const int h = int(Int(double(Rnd()) * holeNumbers));
         last_ = shoot(theta, h, yd);
     }
@@ -159,10 +159,8 @@ PhotonRun::Shot PhotonRun::shoot(double theta, int h, double yd)
     s_.Line(xSource, ys, xPlate, yHole, colour);
     s_.Line(xPlate, yHole, xPlate - arrowLength * cosTheta, yHole - arrowLength * sinTheta, colour);
 
-    // Both path lengths are computed at every shot; the photon's own one turns its arrow.
-    const double L1 = std::sqrt((yUpperHole() - yd) * (yUpperHole() - yd) + D_ * D_);
-    const double L2 = std::sqrt((yLowerHole() - yd) * (yLowerHole() - yd) + D_ * D_);
-    shot.phi = settings_.phasePerPixel * (upper ? L1 : L2) + theta;
+    // The length of the photon's own route turns its arrow.
+    shot.phi = arrivalPhase(settings_.phasePerPixel, routeLength(yHole, yd, D_), theta);
     s_.Line(xd_, yd, xd_ + arrowLength * std::cos(shot.phi), yd - arrowLength * std::sin(shot.phi), colour);
     s_.DrawWidth = 1;
     return shot;

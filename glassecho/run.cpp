@@ -5,33 +5,18 @@
 // thickness in the colour of the light. All lengths are twips.
 #include <cmath>
 
+#include "physics.h"
 #include "vocabulary.h"
 #include "window.h"
 
 namespace glassecho {
 
 namespace {
-constexpr double sourceX = 500, detectorX = 6000, lampY = 1000;  // source and detector
 constexpr double lampRadius = 50;
-constexpr double glassTopY = 3000;
-constexpr double electronX = sourceX + (detectorX - sourceX) / 2;  // 3250: midway
-constexpr double maxThickness = 5000, thicknessStep = 100;
-constexpr double arrowLength = 100;
 constexpr double chainX = 8300, chainY = 6000;  // where the arrow chain starts
 constexpr double graphX = 9000, graphY = 3000;  // thickness downwards, probability to the right
-constexpr double probabilityScale = 0.0009;  // twips of graph per squared twip of sum
 constexpr double pacingFactor = 200000;
 constexpr int pauseSines = 100000;  // the closing pause: this many sine evaluations
-
-// Path length source - electron at depth t - detector.
-double pathLength(double t)
-{
-    const double down = glassTopY + t - lampY, across = electronX - sourceX;  // 2000 + t and 2750
-    return 2 * std::sqrt(down * down + across * across);
-}
-
-// Angle per twip of path for the frequency f.
-double angleFactor(double f) { return 0.157041 / 100 * 5 * f; }
 
 struct Light {
     double f;
@@ -87,32 +72,31 @@ void Rozptyl::cmdStart_Click()
     for (const Light& l : kLights)
         if (f == l.f)
             light = l.colour;
-    double x = chainX, y = chainY;
+    ScatteredChain chain({chainX, chainY});
     double graphPointX = graphX, graphPointY = graphY;
 
     // 7. The plate grows.
     for (double t = 0; t <= maxThickness; t += thicknessStep) {
+        const double bottom = electronY(t);  // the plate's new bottom, where the electron sits
         s.DrawWidth = 3;
-        s.Line(sourceX, 2950, sourceX, glassTopY + t, colours::yellow);
-        s.Line(detectorX, 2950, detectorX, glassTopY + t, colours::yellow);
+        s.Line(sourceX, 2950, sourceX, bottom, colours::yellow);
+        s.Line(detectorX, 2950, detectorX, bottom, colours::yellow);
         s.DrawWidth = 2;
-        s.Line(sourceX, glassTopY + t, detectorX, glassTopY + t);
+        s.Line(sourceX, bottom, detectorX, bottom);
         s.DrawWidth = 1;
-        s.Line(sourceX, lampY, electronX, glassTopY + t, colours::white);
-        s.Line(electronX, glassTopY + t, detectorX, lampY, colours::white);
-        const double a = pathLength(t) * kf;
-        const double nx = x - arrowLength * std::cos(a), ny = y + arrowLength * std::sin(a);
-        s.Line(x, y, nx, ny);
-        x = nx, y = ny;
-        const double P = probabilityScale * ((chainY - y) * (chainY - y) + (chainX - x) * (chainX - x));
+        s.Line(sourceX, lampY, electronX, bottom, colours::white);
+        s.Line(electronX, bottom, detectorX, lampY, colours::white);
+        const Point from = chain.end(), to = chain.add(scatteredAngle(t, kf));
+        s.Line(from.x, from.y, to.x, to.y);
+        const double P = chain.probability();
         s.DrawWidth = 2;
-        s.Line(graphPointX, graphPointY, graphX + P, glassTopY + t, light);
-        graphPointX = graphX + P, graphPointY = glassTopY + t;
-        pacing().wait(pacingFactor * number("nSpomaleni"));
+        s.Line(graphPointX, graphPointY, graphX + P, bottom, light);
+        graphPointX = graphX + P, graphPointY = bottom;
+        pacing().wait(pacingFactor * number(nSpomaleni_));
     }
 
     // 8. The sum of all the arrows.
-    s.Line(chainX, chainY, x, y, light);
+    s.Line(chainX, chainY, chain.end().x, chain.end().y, light);
 
     // 9.
     closingPause();

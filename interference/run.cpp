@@ -3,35 +3,29 @@
 // arrows of the two routes (source, hole, detector point) are added head to tail and
 // the squared length of their sum is drawn as a bar of the probability graph; at
 // every twentieth step the routes, the arrows and their green resultant stay drawn.
-#include <cmath>
-
+#include "physics.h"
 #include "vocabulary.h"
 #include "window.h"
 
 namespace interference {
 
 namespace {
-constexpr double xSource = 150, yAxis = 300;  // the source sits on the axis
 constexpr double sourceRadius = 5;
-constexpr double xScreen = 250, yScreenTop = 100, yScreenBottom = 500;
+constexpr double yScreenTop = 100, yScreenBottom = 500;
 constexpr double holeRadius = 3;  // the grey discs that cut the holes out of the screen
 constexpr double xAxisFrom = 130, xAxisTo = 750;
 constexpr double yDetectorFrom = 510, yDetectorTo = 90;  // the detector line, drawn upwards
 constexpr double yStepBase = 500;  // the detector point of step i stands at y = 500 - i
 constexpr int steps = 399;  // y = 499 up to 101
 constexpr int markEvery = 20;  // steps whose routes and arrows stay drawn
-constexpr double arrowLength = 50;
 constexpr double pointRadius = 3;
 constexpr double xGraph = 600, yGraphTop = 100, yGraphBottom = 500;
-constexpr double probabilityScale = 0.01;  // a bar is 0.01 x |sum|^2: 0 to 100 pixels
 constexpr double decrementsPerSpeed = 30000;
 // Every run clears this band; what an earlier run drew above it stays.
 constexpr int yEraseFrom = 50, yEraseTo = 580;
 constexpr double xEraseFrom = 5, xEraseTo = 800;
 
 constexpr Colour lightCyan = RGB(192, 255, 255);  // the routes
-
-double routeLength(double xHole, double yHole, double x, double y) { return std::hypot(x - xHole, y - yHole); }
 }  // namespace
 
 void frmInterference::cmdStart_Click()
@@ -39,8 +33,8 @@ void frmInterference::cmdStart_Click()
     const double h = number("nOdchylka");  // each hole this far from the axis
     const double D = number("nVzdalenost");  // screen to detector line
     const double k = number("nKmitočet");  // radians per pixel of route
-    const double xd = xScreen + D;  // the detector line
-    const double yA = yAxis - h, yB = yAxis + h;
+    const double xd = detectorLine(D);
+    const auto [yA, yB] = holes(h);
 
     DrawingSurface& s = surface();
     // 1. Pixels.
@@ -84,36 +78,28 @@ void frmInterference::cmdStart_Click()
     for (int i = 1; i <= steps; ++i) {
         const double y = yStepBase - i;
         const bool marked = i % markEvery == 0;
-        const double rB = routeLength(xScreen, yB, xd, y);
-        const double rA = routeLength(xScreen, yA, xd, y);
+        const TwoRoutes routes = addRoutes(k, yA, yB, xd, y);
+        const Point b = routes.afterB, end = routes.chain.end();
 
-        // The arrow of the route through B, from the detector point.
-        double cx = xd + arrowLength * std::cos(k * rB);
-        double cy = y + arrowLength * std::sin(k * rB);
         if (marked) {
-            s.Line(xd, y, cx, cy);
+            // The arrow of the route through B, from the detector point, and the route.
+            s.Line(xd, y, b.x, b.y);
             s.Line(xScreen, yB, xd, y, lightCyan);
             s.Circle(xd, y, pointRadius);
-        }
-
-        // The arrow of the route through A, from the head of the first.
-        const double ax = cx + arrowLength * std::cos(k * rA);
-        const double ay = cy + arrowLength * std::sin(k * rA);
-        if (marked) {
-            s.Line(cx, cy, ax, ay, colours::windowBackground);
+            // The arrow of the route through A, from the head of the first, and the route.
+            s.Line(b.x, b.y, end.x, end.y, colours::windowBackground);
             s.Line(xScreen, yA, xd, y, lightCyan);
         }
-        cx = ax, cy = ay;
 
         // The resultant and the probability bar.
         s.DrawWidth = 2;
         if (marked)
-            s.Line(xd, y, cx, cy, colours::green);
-        const double P = probabilityScale * ((xd - cx) * (xd - cx) + (y - cy) * (y - cy));
+            s.Line(xd, y, end.x, end.y, colours::green);
+        const double P = probability(routes.chain);
         s.Line(xGraph, y, xGraph + P, y);
         s.DrawWidth = 1;
 
-        pacing().wait(decrementsPerSpeed * number("nSpomaleni"));
+        pacing().wait(decrementsPerSpeed * number(nSpomaleni_));
     }
 
     // 10. The captions.

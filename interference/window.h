@@ -18,5 +18,9 @@ public:
     void HScroll1_Change();
     // The run of Start.
     void cmdStart_Click();
+
+private:
+    // The parameter boxes a run reads at every step, found once.
+    const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
 };
 }  // namespace interference

@@ -3,29 +3,23 @@
 // every ray through the open lens adds an arrow turned by its optical length (glass
 // and air), the arrows are chained in a sum diagram below, and the squared length of
 // the sum is marked in the probability graph above. All lengths are pixels.
-#include <cmath>
 #include <vector>
 
+#include "numbers.h"
+#include "physics.h"
 #include "vocabulary.h"
 #include "window.h"
-#include "numbers.h"
 
 namespace lupa {
 
 namespace {
 constexpr double clearHeight = 581;  // rows are cleared upward from 580
 constexpr double clearWidth = 800;
-constexpr double axisY = 581.0 / 2;  // 290.5: the optical axis
 constexpr double axisEndX = 800 - 50;  // right end of the axis and the diagram lines
-constexpr double flatFaceX = 50;
-constexpr double lensTop = axisY - 200, lensBottom = axisY + 200;  // 90.5 and 490.5
-constexpr double apexX = 110;  // the curved face's apex: the lens is 60 thick on the axis
-constexpr double raySpacing = 5;
 constexpr double sumStartY = axisY + 150;  // 440.5: base line of the sum diagram
 constexpr double graphBaseY = axisY - 60;  // 230.5: marks rise above this line
 constexpr double diagramStartX = 150;
 constexpr double fanArrowLength = 20;
-constexpr double probabilityFactor = 0.015 * 0.8;
 constexpr int detectorSteps = 85;
 constexpr double detectorSpacing = 7;
 constexpr double pacingFactor = 200;
@@ -41,27 +35,6 @@ const Light kLights[] = {
     {0.5, 1.9, 2.1, 1, colours::red},
     {0.75, 1.98, 2.1, 1.08, colours::green},
     {1, 2.1, 2.1, 1.3, colours::blue},
-};
-
-struct Lens {
-    double R;  // radius of the curved face
-    double centreX() const { return apexX - R; }
-    // Where a ray at height y leaves the curved face.
-    double exitX(double y) const { return centreX() + std::sqrt(R * R - (y - axisY) * (y - axisY)); }
-};
-
-struct Optics {
-    Lens lens;
-    double m;  // effective refractive index: glass lengthens a route m times
-    double w;  // wave number, radians per pixel
-    // The arrow angle of the ray at height y for the detector at (xd, axis).
-    double angle(double y, double xd) const
-    {
-        const double xs = lens.exitX(y);
-        const double glass = (xs - flatFaceX) * m;
-        const double air = std::sqrt((xd - xs) * (xd - xs) + (y - axisY) * (y - axisY));
-        return (air + glass) * w;
-    }
 };
 
 double detectorX(int k) { return diagramStartX + detectorSpacing * k; }
@@ -125,36 +98,30 @@ void FokusLupy::cmdStart_Click()
     // 9. Index, wave number, sum arrow length, mark scale and colour.
     const bool dispersion = text("nDisperze") == "Ano";
     const Light* light = chosen(kLights, &Light::f, frequencyText);
-    const double m = light ? n * (dispersion ? light->factorWithDispersion : light->factorWithout) : 0;
+    const double m = light ? effectiveIndex(n, dispersion ? light->factorWithDispersion : light->factorWithout) : 0;
     const double markScale = light ? light->markScale : 0;
     const Colour markColour = light ? light->colour : colours::black;
     const Optics optics{lens, m, 0.8 * f};
     const double sumArrowLength = wholeLens ? 1.5 : 2.25;
-    // The rays through the open lens, from the top of the opening down.
-    const double q = wholeLens ? 1 : 0.5;
-    const double openingTop = lensTop + C;
-    std::vector<double> rays;
-    for (int j = 0; j <= N - q * 0.4 * C; ++j)
-        rays.push_back(openingTop + raySpacing * j);
+    const std::vector<double> rays = openRays(N, C, wholeLens);
 
     // 10. The detector steps.
     for (int k = 1; k <= detectorSteps; ++k) {
-        pacing().wait(pacingFactor * number("nSpomaleni"));
+        pacing().wait(pacingFactor * number(nSpomaleni_));
         const double xd = detectorX(k);
-        double cx = xd, cy = sumStartY;
+        Chain sum{{xd, sumStartY}};
         for (const double y : rays) {
             s.Line(0, y, lens.exitX(y) + 5, y);
             const double phi = optics.angle(y, xd);
-            s.Line(xd, axisY, xd + fanArrowLength * std::cos(phi), axisY + fanArrowLength * std::sin(phi));
+            const Arrow fan{fanArrowLength, phi};
+            s.Line(xd, axisY, xd + fan.dx(), axisY + fan.dy());
             s.Line(diagramStartX, sumStartY, axisEndX, sumStartY);
             s.Line(diagramStartX, graphBaseY, axisEndX, graphBaseY);
-            const double nx = cx + sumArrowLength * std::cos(phi), ny = cy + sumArrowLength * std::sin(phi);
-            s.Line(cx, cy, nx, ny);
-            cx = nx, cy = ny;
+            sum.draw(s, {sumArrowLength, phi}, s.ForeColor);
         }
         s.DrawWidth = 2;
-        s.Line(xd, sumStartY, cx, cy, colours::green);
-        const double P = probabilityFactor * ((xd - cx) * (xd - cx) + (sumStartY - cy) * (sumStartY - cy));
+        s.Line(xd, sumStartY, sum.end().x, sum.end().y, colours::green);
+        const double P = probability(sum);
         const double markY = graphBaseY - markScale * P;
         if (display == "Body")
             s.Circle(xd, markY, 1, markColour);
@@ -167,9 +134,8 @@ void FokusLupy::cmdStart_Click()
     for (int k = 1; k <= 16; ++k) {
         const double xd = diagramStartX + 35 * k;
         for (const double y : rays) {
-            const double phi = optics.angle(y, xd);
-            s.Line(xd, axisY, xd + fanArrowLength * std::cos(phi), axisY + fanArrowLength * std::sin(phi),
-                   colours::white);
+            const Arrow fan{fanArrowLength, optics.angle(y, xd)};
+            s.Line(xd, axisY, xd + fan.dx(), axisY + fan.dy(), colours::white);
         }
     }
 

@@ -14,5 +14,9 @@ public:
     void chDisperze_Click();
     void HScroll1_Change();
     void cmdStart_Click();
+
+private:
+    // The parameter boxes a run reads at every step, found once.
+    const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
 };
 }  // namespace lupa

@@ -6,28 +6,21 @@
 #include <cmath>
 
 #include "numbers.h"
+#include "physics.h"
 #include "vocabulary.h"
 #include "window.h"
 
 namespace parabola {
 
 namespace {
-constexpr double vertexX = 2500;  // the mirror's vertex; the axis and the spiral baseline start here
-constexpr double rayStartX = 11000;  // where the first rays start; the reference of every route length
 constexpr double redrawnRayStartX = 11500;  // where the rays start when the sweep redraws them
-constexpr double axisY = 4500;  // the mirror's axis: the detector moves along it, the bars stand on it
 constexpr double baselineY = axisY + 1700;  // every Cornu spiral starts on this line
-constexpr int routes = 3000;  // one route per twip of the lower half of the mirror
-constexpr double arrowLength = 0.5;
 constexpr double detectorStep = 60;
 constexpr double barScale = 0.001;  // bar height per squared chord length
 constexpr double mirrorDotRadius = 20;
 constexpr double rayEvery = 500;  // a ray for every route whose mirror parameter is a multiple of this
 const Colour rayColour = colours::highlightText;
 
-// The mirror parameter of the route at distance d from the axis, and the mirror's
-// depth there: the mirror point is (vertexX + K·p², axisY ± d).
-double mirrorParameter(int d) { return -(d + 50.0); }
 bool hasRay(double p) { return Mod(p, rayEvery) == 0; }
 
 struct Frequency {
@@ -83,7 +76,7 @@ void ParabolaQED::cmdStart_Click()
     // 6. The mirror as 6000 overlapping dots, the rays and their reflections.
     for (int d = 1; d <= routes; ++d) {
         const double p = mirrorParameter(d);
-        const double xm = K * p * p;
+        const double xm = mirrorDepth(K, p);
         s.Circle(vertexX + xm, axisY + d, mirrorDotRadius);
         s.Circle(vertexX + xm, axisY - d, mirrorDotRadius);
         if (!hasRay(p))
@@ -92,11 +85,9 @@ void ParabolaQED::cmdStart_Click()
         s.Line(rayStartX, axisY + d, vertexX + xm, axisY + d, rayColour);
         s.Line(rayStartX, axisY - d, vertexX + xm, axisY - d, rayColour);
         s.DrawWidth = 1;
-        // The tangent: ten times the chord of the mirror from parameter p to parameter -d.
         const double xt = K * d * d;
-        const double dx = 10 * (xt - xm), dy = 10 * (-d - p);
-        setNumber("nAlfa", std::atan(dy / dx));
-        const double a = number("nAlfa");
+        setNumber(nAlfa_, tangentAngle(K, d, p));
+        const double a = number(nAlfa_);
         const double c = std::cos(2 * a), sn = std::sin(2 * a);
         // The reflected rays start at the mirror point of parameter -d.
         s.Line(vertexX + xt, axisY + d, vertexX + xt - L * c, axisY + d + L * sn, rayColour);
@@ -108,24 +99,19 @@ void ParabolaQED::cmdStart_Click()
 
     // 8. The detector sweep.
     for (double j = vertexX; j <= rayStartX; j += detectorStep) {
-        double x = j, y = baselineY;
+        Chain spiral{{j, baselineY}};
         for (int d = 1; d <= routes; ++d) {
             const double p = mirrorParameter(d);
-            const double xm = K * p * p;
+            const double xm = mirrorDepth(K, p);
             if (hasRay(p)) {
                 s.Line(redrawnRayStartX, axisY + d, vertexX + xm, axisY + d);
                 s.Line(redrawnRayStartX, axisY - d, vertexX + xm, axisY - d);
             }
-            // From far to the right to the mirror point, then straight to the detector.
-            const double route = (rayStartX - xm) + std::sqrt((j - vertexX - xm) * (j - vertexX - xm) + double(d) * d);
-            const double theta = f * route;
-            const double nx = x + arrowLength * std::cos(theta), ny = y + arrowLength * std::sin(theta);
-            s.Line(x, y, nx, ny);
-            x = nx, y = ny;
+            spiral.draw(s, routeArrow(f, routeLength(xm, d, j)), s.ForeColor);
         }
-        const double P = barScale * ((x - j) * (x - j) + (y - baselineY) * (y - baselineY));
+        const double P = barScale * spiral.squared();
         s.Line(j + barOffset, axisY, j + barOffset, axisY - P, barColour);
-        pacing().wait(number("nSpomaleni"));
+        pacing().wait(number(nSpomaleni_));
     }
 }
 }  // namespace parabola

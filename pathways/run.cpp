@@ -3,9 +3,8 @@
 // turned by its length, is added to three chains drawn at three places; at the end
 // the resultant of the main chain, a reference line for the horizontal length and a
 // bar for the mean route length. All lengths are pixels.
-#include <cmath>
-
 #include "numbers.h"
+#include "physics.h"
 #include "rnd.h"
 #include "vocabulary.h"
 #include "window.h"
@@ -13,32 +12,11 @@
 namespace pathways {
 
 namespace {
-constexpr double ys = 581 / 2.9;  // the corridor's centre line
-constexpr double sourceX = 70, detectorX = 400;
 const Colour darkGrey = RGB(64, 64, 64);
 const Colour green = RGB(0, 255, 0);
-constexpr double k = 6.28164 / 100;  // wave number: arrow angle per pixel of route
-constexpr double phaseOffset = 10;  // added to every route length before it becomes an angle
-constexpr double maxDeviation = 100;  // the widest corridor's half-width
 constexpr double graphAxisY = 481, graphTopY = 381, graphRightX = 730;
 constexpr double lengthScale = 0.1;  // bar height per pixel of route length
 constexpr double pacingFactor = 300000;
-
-struct Point {
-    double x, y;
-};
-
-// A chain of arrows added head to tail.
-struct Chain {
-    Point end;
-    double arrowLength;
-    void add(DrawingSurface& s, double theta)
-    {
-        const Point next{end.x + arrowLength * std::cos(theta), end.y + arrowLength * std::sin(theta)};
-        s.Line(end.x, end.y, next.x, next.y, darkGrey);
-        end = next;
-    }
-};
 
 // The y of the small chain's origin, by the number of bends.
 double smallChainY(const std::string& bends)
@@ -77,52 +55,49 @@ void Rozptyl::cmdStart_Click()
     // 4. The corridor and the chains' origins.
     const double V = smallChainY(text("nPocet"));
     const double c = number("nKoridor");
-    const double q = 1 - c / 70;  // the corridor's half-width factor
+    const double q = corridorFactor(c);
     const int m = n + 1;  // segments to intermediate points
-    const double w = (detectorX - sourceX) / m;  // nominal segment width
+    const double w = segmentWidth(m);
     const Point barFoot{sourceX + 8 * c, graphAxisY};
-    Chain bottom{{barFoot.x, 501}, 20 / N};
-    Chain main{{700, ys - 20}, 200 / N};
-    Chain small{{450, V}, 4.13 / N};
+    const double bottomArrow = 20 / N, mainArrow = 200 / N, smallArrow = 4.13 / N;
+    Chain bottom{{barFoot.x, 501}};
+    Chain main{{700, ys - 20}};
+    Chain small{{450, V}};
     double T = 0, H = 0;
 
     // 5. The routes.
     for (int p = 1; p <= N; ++p) {
         double xn = sourceX + w + jitter();
-        Point at = S;
-        double L = 0;
-        H = 0;
+        Route route{S};
         for (int b = 1; b <= m; ++b) {
             s.DrawWidth = 2;
             const double rb = jitter();
             Randomize(1);
             const double d = Int(100 * Rnd());
-            const Point next{xn, ys + q * (maxDeviation - 2 * d)};
-            s.Line(at.x, at.y, next.x, next.y, darkGrey);
-            L += std::hypot(at.x - next.x, at.y - next.y);
-            H += std::fabs(at.x - next.x);
-            at = next;
+            const Point next{xn, bendY(q, d)};
+            s.Line(route.at().x, route.at().y, next.x, next.y, darkGrey);
+            route.to(next);
             xn = sourceX + b * w + rb;
-            pacing().wait(number("nSpomaleni") * pacingFactor);
+            pacing().wait(number(nSpomaleni_) * pacingFactor);
         }
         s.DrawWidth = 2;
-        s.Line(at.x, at.y, D.x, D.y, darkGrey);
-        L += std::hypot(at.x - D.x, at.y - D.y);
-        H += std::fabs(at.x - D.x);
-        T += L;
+        s.Line(route.at().x, route.at().y, D.x, D.y, darkGrey);
+        route.to(D);
+        H = route.horizontal();
+        T += route.length();
         s.Line(sourceX, graphAxisY, sourceX, graphTopY, darkGrey);
         s.Line(sourceX, graphAxisY, graphRightX, graphAxisY, darkGrey);
-        const double theta = k * (L + phaseOffset);
-        bottom.add(s, theta);
+        const double theta = arrowAngle(route.length());
+        bottom.draw(s, {bottomArrow, theta}, darkGrey);
         s.DrawWidth = 1;
-        main.add(s, theta);
-        small.add(s, theta);
+        main.draw(s, {mainArrow, theta}, darkGrey);
+        small.draw(s, {smallArrow, theta}, darkGrey);
     }
 
     // 6. The resultant, the reference line, the mean length bar.
     s.DrawWidth = 2;
     s.Circle(700, ys - 20, 3, darkGrey);
-    s.Line(700, ys - 20, main.end.x, main.end.y, green);
+    s.Line(700, ys - 20, main.end().x, main.end().y, green);
     s.Line(sourceX, graphAxisY - lengthScale * H, graphRightX, graphAxisY - lengthScale * H, green);
     s.Line(barFoot.x, barFoot.y, barFoot.x, graphAxisY - lengthScale * T / N, darkGrey);
     s.Circle(barFoot.x, 501, 1, darkGrey);

@@ -15,6 +15,10 @@ public:
     void Form_Load();
     void HScroll1_Change();
     void cmdStart_Click();
+
+private:
+    // The parameter boxes a run reads at every step, found once.
+    const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
 };
 
 }  // namespace pathways

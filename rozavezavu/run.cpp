@@ -3,31 +3,20 @@
 // for each detector point the arrows of the routes through the window are added over
 // the plate, the hologram is drawn as bars on the plate and the light that reaches
 // the detector as bars beside the detector line. Everything is in twips.
-#include <cmath>
-
 #include "numbers.h"
+#include "physics.h"
 #include "vocabulary.h"
 #include "window.h"
 
 namespace rozavezavu {
 
 namespace {
-// Geometry (twips).
-constexpr double xPlate = 5000;  // the screen, its window and the hologram plate
-constexpr double windowTop = 4000;
-constexpr double windowHeight = 3000;
-constexpr double windowBottom = windowTop + windowHeight;
+// The detector line (twips); the screen, its window and the plate are in physics.h.
 constexpr double detectorTop = 2500;
 constexpr double detectorBottom = 8000;
-constexpr double arrowLength = 50;
 constexpr int plateStep = 4;  // 751 plate points
 constexpr int detectorStep = 25;  // 221 detector points
 constexpr int singlePass = 10000;  // the hologram alone: one pass at the top of the detector
-
-// The reference light falls on the plate at an angle whose sine and cosine are taken
-// of the number 40 (radians).
-const double sin40 = std::sin(40.0);
-const double cos40 = std::cos(40.0);
 
 constexpr Colour sceneFill = RGB(64, 64, 64);
 
@@ -66,72 +55,44 @@ constexpr double tableCg[3] = {1.4, 1.7, 0.65};
 // Scale of the bars of the empty window by recording frequency, distance.
 constexpr double tableKZ[3][2] = {{0.05, 0.2}, {0.05, 0.2}, {0.05, 0.15}};
 
-struct Sum {
-    double x = 0, y = 0;
-    void add(double length, double angle)
-    {
-        x += length * std::cos(angle);
-        y += length * std::sin(angle);
-    }
-    double squared() const { return x * x + y * y; }
-};
-
-// The values of one run that the sweep uses.
-struct Run {
+// The values of one run that the sweep uses: the set-up and how it is shown.
+struct Run : Setup {
     Action action;
-    double f, g;  // recording and reconstruction frequency
-    double X, Y, xd;  // object and detector column
     Colour recording, reconstruction;
     double KA, KB;  // scale of the reconstruction bars
     double KP, cg, KZ;  // display factors of the detector bars
-
-    // The path difference of the oblique reference light along the plate.
-    static double reference(double y) { return sin40 * (windowBottom - y); }
-    double object(double y) const { return std::hypot(xPlate - X, Y - y); }
-    double detector(double y, double yd) const { return std::hypot(xd - xPlate, y - yd); }
 };
 
 // For every detector point the arrows of the routes through the window are added over
 // the 751 plate points; "Hologr" makes a single pass and draws only the hologram.
-void sweep(Form& form, const Run& r)
+void sweep(Form& form, const Run& r, BoxRef hologramSpeed, BoxRef detectorSpeed)
 {
     DrawingSurface& s = form.surface();
     Pacing& pacing = form.pacing();
     const int step = r.action == Hologram ? singlePass : detectorStep;
     for (int yd = int(detectorTop); yd <= detectorBottom; yd += step) {
-        Sum S, D;
+        Chain S, D;  // through the window; given back by the plate or the empty window
         for (int y = int(windowTop); y <= windowBottom; y += plateStep) {
-            if (r.action != Window)
-                S = {};
-            const double pr = Run::reference(y);
             switch (r.action) {
             case Hologram: {
-                pacing.wait(form.number("nSpomal"));
-                S.add(arrowLength, r.f * pr);
-                S.add(arrowLength, r.f * r.object(y));
-                const double I = S.squared();
+                pacing.wait(form.number(hologramSpeed));
+                const double I = r.recorded(y);
                 s.Line(xPlate, y, float(xPlate + 0.05 * I), y, r.recording);
                 break;
             }
             case Window:
-                S.add(arrowLength, r.f * pr);
-                S.add(arrowLength, r.f * r.object(y));
-                S.add(arrowLength, r.f * r.detector(y, yd));
-                pacing.wait(form.number("nSpomalDetek"));
+                r.addThroughWindow(S, y, yd);
+                pacing.wait(form.number(detectorSpeed));
                 break;
             case Reconstruction: {
-                S.add(arrowLength, r.f * pr);
-                S.add(arrowLength, r.f * r.object(y));
-                const double I = S.squared();
+                const double I = r.recorded(y);
                 s.Line(xPlate, y, float(xPlate + 0.05 * I), y, r.recording);  // the hologram again
-                pacing.wait(form.number("nSpomalDetek"));
-                D.add(arrowLength, r.g * pr);  // the reconstruction light at the plate
-                const double T = 0.000055 * I;  // what the plate lets through, at most 0.55
-                D.add(arrowLength * T, r.g * r.detector(y, yd));
+                pacing.wait(form.number(detectorSpeed));
+                r.addReconstructed(D, y, yd, I);
                 break;
             }
             case NoHologram:
-                D.add(arrowLength, r.g * (pr + r.detector(y, yd)));  // one arrow for the whole route
+                r.addWithoutHologram(D, y, yd);
                 break;
             case Frame:
                 break;
@@ -220,13 +181,14 @@ void opSestava::cmdStart_Click()
     // 6. The reference light: 15 parallel routes from the lower left onto the plate.
     for (double i = 3; i <= windowHeight; i += 200) {
         const double t = windowHeight + 250 - i;
-        s.Line(xp_, windowTop + i, xp_ - 0.8 * sin40 * t, windowBottom + 250 - 0.5 * cos40 * t, r.reconstruction);
+        s.Line(xp_, windowTop + i, xp_ - 0.8 * referenceSine * t, windowBottom + 250 - 0.5 * referenceCosine * t,
+               r.reconstruction);
     }
 
     // 7-8. The frame ends here; every other action sweeps the detector.
     if (r.action == Frame)
         return;
-    sweep(*this, r);
+    sweep(*this, r, nSpomal_, nSpomalDetek_);
 
     // 9. The detector, thick; the pen stays 2.
     s.DrawWidth = 2;

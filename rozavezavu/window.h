@@ -56,5 +56,8 @@ private:
     void placeObject(double y, float labelTop);
 
     double xp_ = 0, xd_ = 0;
+    // The parameter boxes a run reads at every step, found once.
+    const BoxRef nSpomal_ = named<BoxRef>("nSpomal");
+    const BoxRef nSpomalDetek_ = named<BoxRef>("nSpomalDetek");
 };
 }  // namespace rozavezavu

@@ -14,6 +14,7 @@
 #include <set>
 #include <vector>
 
+#include "fringeworks/physics.h"
 #include "fringeworks/window.h"
 #include "golden.h"
 #include "shown_window.h"
@@ -81,6 +82,65 @@ double brightness(double yd)
     return (1 + std::cos(L1 - L2)) / 2;
 }
 }  // namespace
+
+// The physics alone, against the geometry worked out by hand: the holes 40 pixels apart
+// about the axis at 340.5 stand at 320.5 and 360.5.
+TEST(FringeworksPhysics, TheRoutesFromTheHolesAreTheHypotenusesOfTheirTriangles)
+{
+    EXPECT_EQ(fringeworks::holeY(+1, 40), 320.5);
+    EXPECT_EQ(fringeworks::holeY(-1, 40), 360.5);
+    EXPECT_EQ(fringeworks::routeLength(0, 30, 40), 50) << "3-4-5";
+    EXPECT_EQ(fringeworks::routeLength(30, 0, 40), 50) << "above or below alike";
+    EXPECT_EQ(fringeworks::routeLength(0, 0, 40), 40) << "straight across";
+    // a point 5 below the upper hole and 35 above the lower, 12 across: 5-12-13 and 35-12-37
+    EXPECT_DOUBLE_EQ(fringeworks::routeLength(320.5, 325.5, 12), 13);
+    EXPECT_DOUBLE_EQ(fringeworks::routeLength(360.5, 325.5, 12), 37);
+    // on the axis both routes are equally long
+    EXPECT_EQ(fringeworks::routeLength(320.5, 340.5, 150), fringeworks::routeLength(360.5, 340.5, 150));
+    EXPECT_NEAR(fringeworks::routeLength(320.5, 340.5, 150), std::sqrt(22900.0), 1e-12);
+}
+
+TEST(FringeworksPhysics, TheArrowTurnsWithTheRouteAndTheSecondPassStartsHalfATurnOn)
+{
+    // 24 pixels more route at 1 rad a pixel: 24 rad more turn, whatever the starting phase
+    for (double theta : {0.0, 1.0, 3.0})
+        EXPECT_NEAR(fringeworks::arrivalPhase(1, 37, theta) - fringeworks::arrivalPhase(1, 13, theta), 24, 1e-12);
+    EXPECT_NEAR(fringeworks::arrivalPhase(0.5, 37, 0), 18.5, 1e-12);
+    EXPECT_EQ(fringeworks::startingPhase(1, 0), 0);
+    EXPECT_LT(fringeworks::startingPhase(1, 179), M_PI) << "pass 1 stays in the first half turn";
+    EXPECT_NEAR(fringeworks::startingPhase(2, 0), M_PI, 0.05);
+    EXPECT_NEAR(fringeworks::startingPhase(2, 179), 2 * M_PI, 0.1);
+    EXPECT_LT(fringeworks::startingPhase(2, 179), 2 * M_PI);
+}
+
+TEST(FringeworksPhysics, EqualRoutesAddTheirArrowsAndAHalfTurnOfDifferenceCancelsThem)
+{
+    const auto sumOf = [](std::initializer_list<double> phis) {
+        Chain sum;
+        for (double phi : phis)
+            sum.add(fringeworks::photonArrow(phi));
+        return sum;
+    };
+    EXPECT_NEAR(sumOf({0.7}).squared(), 0.09, 1e-15) << "one arrow of 0.3";
+    EXPECT_NEAR(fringeworks::probability(sumOf({0.7}), 800), 72, 1e-12) << "the bar of one photon at k = 800";
+    EXPECT_NEAR(sumOf({0.7, 0.7}).squared(), 4 * 0.09, 1e-15) << "twice the arrow, four times the probability";
+    EXPECT_NEAR(sumOf({0.7, 0.7 + M_PI}).squared(), 0, 1e-15);
+
+    // two photons of one starting phase, one through each hole: on the axis their routes are
+    // equally long and the bar is at its highest; 24 pixels of difference at pi/24 rad a
+    // pixel cancel them
+    const double theta = 1.2, distance = 40;
+    const auto pair = [&](double yd, double across, double phasePerPixel) {
+        const double upper = fringeworks::routeLength(fringeworks::holeY(+1, distance), yd, across);
+        const double lower = fringeworks::routeLength(fringeworks::holeY(-1, distance), yd, across);
+        return sumOf({fringeworks::arrivalPhase(phasePerPixel, upper, theta),
+                      fringeworks::arrivalPhase(phasePerPixel, lower, theta)});
+    };
+    EXPECT_NEAR(pair(340.5, 150, 1).squared(), 4 * 0.09, 1e-12);
+    EXPECT_NEAR(pair(325.5, 12, M_PI / 24).squared(), 0, 1e-12);
+    for (double yd = 300; yd <= 380; yd += 0.5)
+        EXPECT_LE(pair(yd, 150, 1).squared(), pair(340.5, 150, 1).squared() + 1e-12) << yd;
+}
 
 TEST_F(Fringeworks, TheWindowItsControlsAndTheHiddenOnes)
 {
@@ -223,8 +283,8 @@ TEST_F(Fringeworks, TheSummedArrowShowsAtRowsOf16ForTheLowerHoleAnd13ForTheUpper
 
 TEST_F(Fringeworks, HoleNumbersAbove500TakeTheUpperHoleInBlackTheOthersTheLowerInWhite)
 {
-    EXPECT_EQ(fringeworks::PhotonRun::holeFor(500), -1);
-    EXPECT_EQ(fringeworks::PhotonRun::holeFor(501), +1);
+    EXPECT_EQ(fringeworks::holeFor(500), -1);
+    EXPECT_EQ(fringeworks::holeFor(501), +1);
     fringeworks::PhotonRun run = preparedRun();
     const double theta = 1.0;
     for (int h : {0, 500, 501, 999}) {

@@ -4,9 +4,13 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <cmath>
+#include <numbers>
+
 #include "answers.h"
 #include "golden.h"
 #include "shown_window.h"
+#include "glassecho/physics.h"
 #include "glassecho/window.h"
 
 namespace {
@@ -38,6 +42,53 @@ struct Glassecho : ShownWindow<glassecho::Rozptyl> {
 
 int pixels(double twips) { return int(std::floor(twips / 15 + 0.5)); }
 }  // namespace
+
+// ---------------------------------------------------------------- the physics
+
+TEST(GlassechoPhysics, ThePathRunsDownToTheElectronMidwayAndBackUp)
+{
+    using namespace glassecho;
+    EXPECT_EQ(electronX, 3250);
+    EXPECT_EQ(electronY(0), 3000) << "on the plate's top at first";
+    EXPECT_EQ(electronY(5000), 8000);
+    // Each half of the path: 2750 across and 2000 + t down.
+    EXPECT_DOUBLE_EQ(pathLength(62.5), 6875) << "2062.5 down: a 3-4-5 triangle of 3437.5";
+    EXPECT_DOUBLE_EQ(pathLength(4600), 14300) << "6600 down: a 5-12-13 triangle of 7150";
+    EXPECT_NEAR(pathLength(0), 6800.735, 1e-3);
+    EXPECT_GT(pathLength(100), pathLength(0));
+}
+
+TEST(GlassechoPhysics, TheArrowTurnsOnceIn8002TwipsOfPathForTheRedLight)
+{
+    using namespace glassecho;
+    EXPECT_NEAR(angleFactor(0.1), 0.000785205, 1e-12);
+    EXPECT_NEAR(2 * std::numbers::pi / angleFactor(0.1), 8002, 0.5);
+    EXPECT_NEAR(angleFactor(0.2), 2 * angleFactor(0.1), 1e-15) << "twice the frequency, twice the turning";
+    EXPECT_NEAR(angleFactor(0.3), 3 * angleFactor(0.1), 1e-15);
+    EXPECT_NEAR(scatteredAngle(62.5, angleFactor(0.1)), 6875 * 0.000785205, 1e-9);
+}
+
+TEST(GlassechoPhysics, TheChainedArrowsAddToTheProbabilityOfReflection)
+{
+    using namespace glassecho;
+    const Point start{8300, 6000};
+    ScatteredChain one(start);
+    EXPECT_EQ(one.probability(), 0) << "no arrow yet";
+    const Point end = one.add(0);
+    EXPECT_DOUBLE_EQ(end.x, 8200) << "an arrow of angle 0 points left";
+    EXPECT_DOUBLE_EQ(end.y, 6000);
+    EXPECT_NEAR(one.probability(), 9, 1e-9) << "0.0009 x 100^2";
+    ScatteredChain down(start);
+    EXPECT_NEAR(down.add(std::numbers::pi / 2).y, 6100, 1e-9) << "a quarter turn points down";
+
+    for (double a : {0.0, 0.7, 2.5, 5.0}) {
+        ScatteredChain same(start), opposite(start);
+        same.add(a), same.add(a);
+        EXPECT_NEAR(same.probability(), 4 * 9, 1e-9) << "two equal arrows: four times one, " << a;
+        opposite.add(a), opposite.add(a + std::numbers::pi);
+        EXPECT_NEAR(opposite.probability(), 0, 1e-9) << "half a turn apart they cancel, " << a;
+    }
+}
 
 TEST_F(Glassecho, TheWindowHasItsColourOptionsAndHiddenLabels)
 {

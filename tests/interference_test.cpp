@@ -20,6 +20,7 @@
 
 #include "captions.h"
 
+#include "interference/physics.h"
 #include "interference/window.h"
 #include "golden.h"
 #include "shown_window.h"
@@ -108,6 +109,59 @@ double nearest(const std::vector<Segment>& segments, double x, double y)
     return best;
 }
 }  // namespace
+
+// ---------------------------------------------------------------- the physics
+
+TEST(InterferencePhysics, RouteLengthsComeFromTheGeometryOfHolesAndDetector)
+{
+    const auto [yA, yB] = interference::holes(60);
+    EXPECT_EQ(yA, 240);
+    EXPECT_EQ(yB, 360);
+    const double xd = interference::detectorLine(200);
+    EXPECT_EQ(xd, 450);
+    // From B (250, 360) to (450, 210): 200 across, 150 up, a 3-4-5 triangle.
+    EXPECT_DOUBLE_EQ(interference::routeLength(yB, xd, 210), 250);
+    // From A (250, 240) to the same point: 200 across, 30 up.
+    EXPECT_DOUBLE_EQ(interference::routeLength(yA, xd, 210), std::sqrt(40900.0));
+    // On the axis both routes are equally long.
+    EXPECT_DOUBLE_EQ(interference::routeLength(yA, xd, 300), std::sqrt(43600.0));
+    EXPECT_DOUBLE_EQ(interference::routeLength(yB, xd, 300), std::sqrt(43600.0));
+}
+
+TEST(InterferencePhysics, EqualRoutesGiveTwoParallelArrowsAndFourTimesTheProbabilityOfOne)
+{
+    const double oneArrow = 0.01 * 50 * 50;  // 25
+    for (double k : {0.5, 0.3, 0.1}) {
+        SCOPED_TRACE(testing::Message() << "k " << k);
+        const auto routes = interference::addRoutes(k, 240, 360, 450, 300);  // on the axis
+        const Point b = routes.afterB;
+        EXPECT_NEAR(std::hypot(b.x - 450, b.y - 300), 50, 1e-12) << "B's arrow is 50 long";
+        EXPECT_NEAR(interference::probability(routes.chain), 4 * oneArrow, 1e-9) << "the maximum, 100 pixels";
+        // With one hole (h = 0) both routes are one: every detector point is bright.
+        for (double y : {101.0, 250.0, 499.0})
+            EXPECT_NEAR(interference::probability(interference::addRoutes(k, 300, 300, 350, y).chain), 100, 1e-9);
+    }
+}
+
+TEST(InterferencePhysics, TheProbabilityFollowsThePhaseDifferenceOfTheTwoRoutes)
+{
+    // Two arrows of 50 whose angles differ by d add to a sum of 100 |cos(d / 2)|: the
+    // probability is 100 cos^2(d / 2), 0 where the routes differ by half a turn.
+    int dark = 0;
+    for (double h : {60.0, 20.0})
+        for (double D : {200.0, 100.0})
+            for (double k : {0.5, 0.1})
+                for (double y = 101; y <= 499; y += 7) {
+                    const double rA = std::hypot(D, y - (300 - h)), rB = std::hypot(D, y - (300 + h));
+                    const double d = k * (rB - rA);
+                    const auto routes = interference::addRoutes(k, 300 - h, 300 + h, 250 + D, y);
+                    const double P = interference::probability(routes.chain);
+                    ASSERT_NEAR(P, 100 * std::cos(d / 2) * std::cos(d / 2), 1e-9)
+                        << "h " << h << " D " << D << " k " << k << " y " << y;
+                    dark += P < 1;
+                }
+    EXPECT_GT(dark, 0) << "some detector points are dark";
+}
 
 TEST_F(Interference, TheWindowItsControlsAndTheHiddenOnes)
 {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "lupa/physics.h"
 #include "lupa/window.h"
 #include "answers.h"
 #include "golden.h"
@@ -167,6 +168,94 @@ TEST_F(Lupa, EveryRunShowsTheCaptionsAndClearsTheFirstRunFlag)
     EXPECT_EQ(f.text("nStart"), "0");
     EXPECT_EQ(f.pacing().waits(), 85);
     EXPECT_EQ(f.pacing().decrementsAsked(), 85 * 200.0 * 7);
+}
+
+namespace {
+// The detector place xd = 150 + 7k (k = 1..85) where the rays' arrows add to the highest probability.
+double brightestDetector(const lupa::Optics& optics, const std::vector<double>& rays)
+{
+    double best = -1, bestX = 0;
+    for (int k = 1; k <= 85; ++k) {
+        const double xd = 150 + 7 * k;
+        Chain sum{{xd, 0}};
+        for (const double y : rays)
+            sum.add({1.5, optics.angle(y, xd)});
+        if (lupa::probability(sum) > best)
+            best = lupa::probability(sum), bestX = xd;
+    }
+    return bestX;
+}
+}  // namespace
+
+TEST(LupaPhysics, TheLensIsSixtyThickOnTheAxisAndThinsToItsEdge)
+{
+    const lupa::Lens lens{500};
+    EXPECT_DOUBLE_EQ(lens.centreX(), -390);
+    EXPECT_DOUBLE_EQ(lens.exitX(lupa::axisY), 110);
+    EXPECT_NEAR(lens.exitX(lupa::axisY + 100), -390 + 489.89795, 1e-5) << "sqrt(500^2 - 100^2)";
+    EXPECT_NEAR(lens.exitX(lupa::lensTop), -390 + 458.25757, 1e-5) << "sqrt(500^2 - 200^2)";
+    EXPECT_DOUBLE_EQ(lens.exitX(lupa::lensTop), lens.exitX(lupa::lensBottom));
+    // on the axis: 60 of glass counted m times, then straight on through the air
+    const lupa::Optics optics{lens, lupa::effectiveIndex(0.98, 2.1), 0.8};
+    EXPECT_DOUBLE_EQ(optics.m, 2.058);
+    EXPECT_NEAR(optics.opticalLength(lupa::axisY, 514), 404 + 60 * 2.058, 1e-9);
+    EXPECT_NEAR(optics.angle(lupa::axisY, 514), 0.8 * (404 + 123.48), 1e-9);
+    // 100 above the axis: 10.102 less glass, a 100 high triangle to the detector
+    EXPECT_NEAR(optics.opticalLength(lupa::axisY - 100, 514), std::hypot(514 - 99.89795, 100) + 49.89795 * 2.058,
+                1e-4);
+}
+
+TEST(LupaPhysics, TheBladesAndTheCoverLeaveTheRaysOfTheOpening)
+{
+    const auto rays = [](double N, double C, bool whole) { return lupa::openRays(N, C, whole); };
+    const std::vector<double> open = rays(80, 0, true), narrowed = rays(80, 50, true), upper = rays(40, 50, false);
+    ASSERT_EQ(open.size(), 81u);
+    EXPECT_DOUBLE_EQ(open.front(), lupa::lensTop);
+    EXPECT_DOUBLE_EQ(open.back(), lupa::lensBottom);
+    ASSERT_EQ(narrowed.size(), 61u) << "50 covered by each blade";
+    EXPECT_DOUBLE_EQ(narrowed.front(), lupa::lensTop + 50);
+    EXPECT_DOUBLE_EQ(narrowed.back(), lupa::lensBottom - 50);
+    ASSERT_EQ(upper.size(), 31u) << "the lower half covered: from the upper blade down to the axis";
+    EXPECT_DOUBLE_EQ(upper.front(), lupa::lensTop + 50);
+    EXPECT_DOUBLE_EQ(upper.back(), lupa::axisY);
+    EXPECT_EQ(rays(40, 0, false).size(), 41u);
+    EXPECT_EQ(rays(80, 100, true).size(), 41u);
+}
+
+TEST(LupaPhysics, EqualArrowsAddToTheLargestProbability)
+{
+    Chain one, two, all;
+    one.add({1.5, 0.3});
+    for (int i = 0; i < 2; ++i)
+        two.add({1.5, 0.3});
+    for (int i = 0; i < 81; ++i)
+        all.add({1.5, 0.3});
+    EXPECT_NEAR(lupa::probability(one), 0.012 * 2.25, 1e-12);
+    EXPECT_NEAR(lupa::probability(two), 4 * lupa::probability(one), 1e-12);
+    EXPECT_NEAR(lupa::probability(all), 0.012 * 121.5 * 121.5, 1e-9);
+}
+
+TEST(LupaPhysics, TheFocusNearsTheThinLensFocusAsTheApertureCloses)
+{
+    // the thin lens of index m focuses R / (m - 1) beyond its curved face; the rim rays of a wide
+    // opening meet nearer the lens, so the brightest place moves out towards it as the blades close
+    const lupa::Lens lens{500};
+    for (const double factor : {2.1, 1.9}) {
+        const double m = lupa::effectiveIndex(0.98, factor);
+        const double thinLensFocus = lupa::apexX + 500 / (m - 1);
+        const lupa::Optics optics{lens, m, 0.8};
+        const double wide = brightestDetector(optics, lupa::openRays(80, 0, true));
+        const double middle = brightestDetector(optics, lupa::openRays(80, 50, true));
+        const double narrow = brightestDetector(optics, lupa::openRays(80, 100, true));
+        EXPECT_LT(wide, middle) << m;
+        EXPECT_LT(middle, narrow) << m;
+        EXPECT_LT(narrow, thinLensFocus) << m;
+        EXPECT_GT(narrow, thinLensFocus - 25) << m;
+    }
+    // the place depends on the index alone, not on the wave number
+    const double m = lupa::effectiveIndex(0.98, 2.1);
+    EXPECT_EQ(brightestDetector({lens, m, 0.8}, lupa::openRays(80, 0, true)), 514);
+    EXPECT_EQ(brightestDetector({lens, m, 0.4}, lupa::openRays(80, 0, true)), 514);
 }
 
 TEST_F(Lupa, GoldenPictureAtTheDefaultSettings)

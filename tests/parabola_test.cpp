@@ -12,6 +12,7 @@
 #include "answers.h"
 #include "golden.h"
 #include "shown_window.h"
+#include "parabola/physics.h"
 #include "parabola/window.h"
 
 namespace {
@@ -196,6 +197,62 @@ TEST_F(Parabola, EveryDetectorPointWaitsTheSpeedValue)
     start();
     EXPECT_EQ(f.pacing().waits(), 142);
     EXPECT_EQ(f.pacing().decrementsAsked(), 142.0 * 983011);  // about 35 s
+}
+
+TEST(ParabolaPhysics, ARouteRunsInFromTheRightToTheMirrorAndOnToTheDetector)
+{
+    // K = 0.00005 and d = 30: the mirror parameter -80 puts the mirror point 0.32 right of the vertex;
+    // a detector 40 further right closes a 30-40-50 triangle with the mirror point
+    const double p = parabola::mirrorParameter(30);
+    EXPECT_DOUBLE_EQ(p, -80);
+    const double xm = parabola::mirrorDepth(0.00005, p);
+    EXPECT_NEAR(xm, 0.32, 1e-12);
+    EXPECT_NEAR(parabola::routeLength(xm, 30, 2500 + 0.32 + 40), 11000 - 0.32 + 50, 1e-9);
+    // the detector at the mirror point's depth: the last leg is just the distance from the axis
+    EXPECT_NEAR(parabola::routeLength(1, 50, 2501), 11049, 1e-9);
+    // arrows of routes 2 pi / f apart point the same way
+    const Arrow a = parabola::routeArrow(0.04, 11049), b = parabola::routeArrow(0.04, 11049 + 2 * M_PI / 0.04);
+    EXPECT_DOUBLE_EQ(a.length, 0.5);
+    EXPECT_NEAR(b.angle - a.angle, 2 * M_PI, 1e-9);
+    EXPECT_NEAR(a.dx(), b.dx(), 1e-9);
+    EXPECT_NEAR(a.dy(), b.dy(), 1e-9);
+}
+
+TEST(ParabolaPhysics, TheTangentIsTheSlopeOfTheMirrorBetweenTheTwoPoints)
+{
+    // between the mirror points of parameters -(d + 50) and -d the mirror x = K y^2 rises 1 / (K (2d + 50))
+    // times faster in y than in x: its slope at y = -(d + 25)
+    for (const double K : {0.00005, 0.0001, 0.0002})
+        for (const int d : {450, 950, 2950})
+            EXPECT_NEAR(parabola::tangentAngle(K, d, parabola::mirrorParameter(d)),
+                        -std::atan(1 / (K * (2 * d + 50))), 1e-12)
+                << K << " " << d;
+    EXPECT_NEAR(parabola::tangentAngle(0.0001, 450, -500), -1.4760806, 1e-7);
+}
+
+TEST(ParabolaPhysics, TheArrowsAddUpMostJustShortOfTheFocus)
+{
+    // the detector places of the sweep; the focus of x = K y^2 lies 1 / (4K) right of the vertex
+    for (const double K : {0.00005, 0.00007, 0.0001, 0.0002}) {
+        const double focus = parabola::vertexX + 1 / (4 * K);
+        double best = 0, bestJ = 0, farthest = 0;
+        for (double j = parabola::vertexX; j <= parabola::rayStartX; j += 60) {
+            const double P = parabola::arrival(K, 0.02, j, {j, 0}).squared();
+            if (P > best)
+                best = P, bestJ = j;
+            farthest = P;
+        }
+        EXPECT_LE(bestJ, focus) << K;
+        EXPECT_GE(bestJ, focus - 150) << K;
+        // there almost all 3000 arrows of 0.5 point one way: the chord nears 1500
+        EXPECT_GT(best, 0.95 * 1500 * 1500) << K;
+        EXPECT_LT(farthest, 0.15 * best) << K << ": far beyond the focus the spiral curls up";
+    }
+    // the chain starts where it is told: its sum does not depend on the start
+    const Chain here = parabola::arrival(0.00005, 0.04, 7360, {7360, 6200});
+    const Chain there = parabola::arrival(0.00005, 0.04, 7360, {});
+    EXPECT_NEAR(here.squared(), there.squared(), 1e-3);
+    EXPECT_NEAR(here.squared(), 2232956, 1);
 }
 
 TEST_F(Parabola, GoldenPictureAtTheDefaultSettings)

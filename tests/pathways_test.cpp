@@ -9,6 +9,7 @@
 #include "golden.h"
 #include "shown_window.h"
 #include "rnd.h"
+#include "pathways/physics.h"
 #include "pathways/window.h"
 
 namespace {
@@ -142,6 +143,59 @@ TEST_F(Pathways, EverySegmentButTheLastWaits)
     start();
     EXPECT_EQ(f.pacing().waits(), 5 * 6);
     EXPECT_EQ(f.pacing().decrementsAsked(), 30 * 10 * 300000.0);
+}
+
+TEST(PathwaysPhysics, RouteLengthsAreTheZigZagsPieces)
+{
+    pathways::Route straight{{pathways::sourceX, pathways::ys}};
+    straight.to({pathways::detectorX, pathways::ys});
+    EXPECT_DOUBLE_EQ(straight.length(), 330);
+    EXPECT_DOUBLE_EQ(straight.horizontal(), 330);
+
+    // one bend 40 above the line half-way: two hypotenuses of a 165-40 right triangle, and back
+    // left then right again: the horizontal length counts both ways
+    pathways::Route bent{{70, 200}};
+    bent.to({235, 160});
+    bent.to({400, 200});
+    EXPECT_NEAR(bent.length(), 2 * 169.779268, 1e-5);
+    EXPECT_DOUBLE_EQ(bent.horizontal(), 330);
+    pathways::Route back{{70, 200}};
+    back.to({100, 240});
+    back.to({70, 200});
+    EXPECT_DOUBLE_EQ(back.length(), 100) << "a 30-40-50 triangle there and back";
+    EXPECT_DOUBLE_EQ(back.horizontal(), 60);
+    EXPECT_DOUBLE_EQ(back.at().x, 70);
+}
+
+TEST(PathwaysPhysics, TheCorridorBoundsTheBends)
+{
+    EXPECT_DOUBLE_EQ(pathways::segmentWidth(6), 55) << "330 between source and detector in six";
+    // the wide corridor (1) reaches 69/70 of 100 either side (y grows downwards); the thin one (70)
+    // stays on the line
+    const double wide = pathways::corridorFactor(1);
+    EXPECT_NEAR(pathways::bendY(wide, 0), 200.3448 + 98.5714, 1e-4);
+    EXPECT_NEAR(pathways::bendY(wide, 99), 200.3448 - 96.6000, 1e-4);
+    EXPECT_NEAR(pathways::bendY(wide, 50), 200.3448, 1e-4) << "the middle pick is the centre line";
+    for (double d : {0.0, 37.0, 99.0})
+        EXPECT_DOUBLE_EQ(pathways::bendY(pathways::corridorFactor(70), d), pathways::ys);
+}
+
+TEST(PathwaysPhysics, AnArrowTurnsOnceAWavelengthOfRoute)
+{
+    // a wavelength of 100 / 1.00026 pixels: 100 more of route turns the arrow a little under a full turn
+    EXPECT_NEAR(pathways::arrowAngle(430) - pathways::arrowAngle(330), 2 * M_PI, 2e-3);
+    EXPECT_LT(pathways::arrowAngle(430) - pathways::arrowAngle(330), 2 * M_PI);
+    EXPECT_NEAR(pathways::arrowAngle(355) - pathways::arrowAngle(330), M_PI / 2, 1e-3) << "a quarter wavelength";
+    EXPECT_NEAR(pathways::arrowAngle(0), 0.628164, 1e-12) << "the offset of 10 turns even an empty route";
+    // two routes half a wavelength apart cancel: their arrows add to almost nothing;
+    // two of equal length add to twice the arrow, four times the square
+    Chain opposite, equal;
+    for (double L : {330.0, 380.0})
+        opposite.add({1, pathways::arrowAngle(L)});
+    for (int i = 0; i < 2; ++i)
+        equal.add({1, pathways::arrowAngle(340)});
+    EXPECT_LT(opposite.squared(), 1e-5);
+    EXPECT_NEAR(equal.squared(), 4, 1e-12);
 }
 
 TEST_F(Pathways, GoldenPictureAtTheStartUpSettings)

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "captions.h"
 #include "golden.h"
 #include "shown_window.h"
+#include "rozavezavu/physics.h"
 #include "rozavezavu/window.h"
 
 namespace {
@@ -299,6 +301,78 @@ TEST_F(Rozavezavu, TheDetectorOptionsMoveTheLabelsEraseEverythingAndLeaveThePenA
     f.select("opNížBlíž");
     EXPECT_EQ(f.text("nYPolohaObjektu"), "4000");
     EXPECT_EQ(f.control("nObjekt")->pos(), QPoint(167, 243));
+}
+
+// ---------------------------------------------------------------- the physics
+
+namespace {
+// The default scene: the object at (3000, 3500), the near detector at x = 7000.
+rozavezavu::Setup defaultSetup(double f, double g)
+{
+    rozavezavu::Setup setup;
+    setup.f = f, setup.g = g, setup.X = 3000, setup.Y = 3500, setup.xd = 7000;
+    return setup;
+}
+}  // namespace
+
+TEST(RozavezavuPhysics, TheRoutesAreTheHypotenusesOfTheirTriangles)
+{
+    const rozavezavu::Setup setup = defaultSetup(0.03, 0.03);
+    EXPECT_EQ(setup.objectPath(3500), 2000) << "straight across to the plate";
+    EXPECT_DOUBLE_EQ(setup.objectPath(5000), 2500) << "1500 down, 2000 across";
+    EXPECT_DOUBLE_EQ(setup.objectPath(2000), 2500) << "as far above";
+    EXPECT_DOUBLE_EQ(setup.detectorPath(4000, 5500), 2500) << "from the window's top, 2000 across";
+    EXPECT_EQ(setup.detectorPath(6000, 6000), 2000);
+    // the reference light: nothing at the window's bottom, 3000 sin 40 at its top
+    EXPECT_EQ(rozavezavu::referencePath(7000), 0);
+    EXPECT_NEAR(rozavezavu::referencePath(4000), 3000 * 0.7451131604793488, 1e-9);
+    EXPECT_NEAR(rozavezavu::referencePath(5500) * 2, rozavezavu::referencePath(4000), 1e-9) << "along the plate";
+}
+
+TEST(RozavezavuPhysics, TheHologramIsBrightestWhereItsTwoArrowsAgreeAndDarkWhereTheyOppose)
+{
+    // two arrows of 50: 4 x 2500 when in step, nothing half a turn apart
+    EXPECT_NEAR(defaultSetup(0, 0).recorded(5000), 10000, 1e-9) << "no turn at all";
+    const double y = 5000, difference = rozavezavu::referencePath(y) - defaultSetup(0, 0).objectPath(y);
+    EXPECT_NEAR(defaultSetup(2 * M_PI / difference, 0).recorded(y), 10000, 1e-6) << "a whole turn apart";
+    EXPECT_NEAR(defaultSetup(M_PI / difference, 0).recorded(y), 0, 1e-6) << "half a turn apart";
+    double lowest = 1e9, highest = 0;
+    for (int plate = 4000; plate <= 7000; plate += 4) {
+        const double I = defaultSetup(0.03, 0.03).recorded(plate);
+        lowest = std::min(lowest, I), highest = std::max(highest, I);
+    }
+    EXPECT_LE(highest, 10000 + 1e-9);
+    EXPECT_GT(highest, 9900) << "the fringes of the hologram reach their brightest";
+    EXPECT_LT(lowest, 100) << "... and their darkest";
+    EXPECT_NEAR(rozavezavu::transmission(10000), 0.55, 1e-15) << "the brightest lets through 0.55";
+    EXPECT_EQ(rozavezavu::transmission(0), 0);
+}
+
+TEST(RozavezavuPhysics, EachRouteAddsItsArrowsToTheDetectorPointsSum)
+{
+    // without turn the arrows lie in one line: three of 50 make 150, squared 9 x 2500
+    Chain window;
+    defaultSetup(0, 0).addThroughWindow(window, 5000, 5000);
+    EXPECT_NEAR(window.squared(), 22500, 1e-9);
+    defaultSetup(0, 0).addThroughWindow(window, 5004, 5000);
+    EXPECT_NEAR(window.squared(), 90000, 1e-9) << "two plate points: twice the sum, four times its square";
+
+    // the reconstruction light (50) and what the plate lets through: nothing at a dark
+    // point of the hologram, 50 x 0.55 = 27.5 at its brightest
+    Chain dark, bright;
+    defaultSetup(0.03, 0).addReconstructed(dark, 5000, 5000, 0);
+    defaultSetup(0.03, 0).addReconstructed(bright, 5000, 5000, 10000);
+    EXPECT_NEAR(dark.squared(), 2500, 1e-9);
+    EXPECT_NEAR(bright.squared(), 77.5 * 77.5, 1e-9);
+
+    // the empty window: one arrow of 50 for the whole route, turned by g times its length
+    Chain empty;
+    const rozavezavu::Setup setup = defaultSetup(0.03, 0.02);
+    setup.addWithoutHologram(empty, 4000, 5500);
+    EXPECT_NEAR(empty.squared(), 2500, 1e-9);
+    const double route = rozavezavu::referencePath(4000) + 2500;
+    EXPECT_NEAR(empty.end().x, 50 * std::cos(0.02 * route), 1e-9);
+    EXPECT_NEAR(empty.end().y, 50 * std::sin(0.02 * route), 1e-9);
 }
 
 // ---------------------------------------------------------------- the runs

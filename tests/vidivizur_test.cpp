@@ -10,6 +10,7 @@
 
 #include <cmath>
 
+#include "vidivizur/physics.h"
 #include "vidivizur/window.h"
 #include "golden.h"
 #include "shown_window.h"
@@ -149,6 +150,43 @@ TEST_F(Vidivizur, KonecEndsTheProgram)
 {
     QTest::mouseClick(f.control("cmdKonec"), Qt::LeftButton);
     EXPECT_FALSE(f.isVisible());
+}
+
+// ---------------------------------------------------------------- the physics
+
+TEST(VidivizurPhysics, TheStepsTurnTheAngleFrom0To400DegreesWithThePiOf314)
+{
+    using namespace vidivizur;
+    EXPECT_EQ(degrees(0), 0);
+    EXPECT_DOUBLE_EQ(degrees(10), 0.1) << "a tenth of a degree a step";
+    EXPECT_EQ(degrees(lastStep), 400);
+    EXPECT_DOUBLE_EQ(radians(180), 3.14);
+    EXPECT_DOUBLE_EQ(radians(90), 1.57);
+    EXPECT_NEAR(radians(400), 6.977778, 1e-6);
+}
+
+TEST(VidivizurPhysics, TheRadiusVectorKeepsItsLengthAndItsTipRisesAsTheSine)
+{
+    using namespace vidivizur;
+    for (double t : {0.0, 37.5, 90.0, 200.0, 400.0}) {
+        const Arrow v = radiusVector(radians(t));
+        EXPECT_NEAR(std::hypot(v.dx(), v.dy()), 80, 1e-12) << t;
+    }
+    EXPECT_EQ(height(radians(0)), 0);
+    EXPECT_NEAR(height(radians(90)), 80, 1e-4) << "the amplitude a quarter turn on";
+    EXPECT_NEAR(height(radians(270)), -80, 1e-3);
+    // The pi of 3.14 leaves a whole turn short by 0.0031853 rad: the tip ends a quarter
+    // pixel below the axis, 80 sin(-0.0031853).
+    EXPECT_NEAR(height(radians(360)), -0.25482, 1e-4);
+}
+
+TEST(VidivizurPhysics, TheSpiralArmGrowsFrom8To48AndTurnsWithTheAngle)
+{
+    using namespace vidivizur;
+    EXPECT_DOUBLE_EQ(spiralArm(0).length, 8);
+    EXPECT_DOUBLE_EQ(spiralArm(200).length, 28);
+    EXPECT_DOUBLE_EQ(spiralArm(400).length, 48);
+    EXPECT_DOUBLE_EQ(spiralArm(400).angle, radians(400));
 }
 
 // ---------------------------------------------------------------- the animation
