@@ -1,8 +1,79 @@
 #pragma once
+#include <string>
+
+#include "drawing_surface.h"
 #include "form.h"
-#include "photon_run.h"
+#include "physics.h"
 
 namespace fringeworks {
+
+// One run of Start: the photon shots, the sums of their arrows at the detector
+// points and the probability bars, drawn on a window's surface. The run keeps the
+// starting phase of the last shot, which the next shot erases from the source.
+class PhotonRun {
+public:
+    struct Settings {
+        int photons = 50;  // N: photons added at each detector point
+        int repetitions = 1;  // S: times each photon shot is drawn
+        double holeDistance = 40;  // between the two holes, pixels
+        double phasePerPixel = 1;  // radians of arrow turn per pixel of path
+        double detectorShift = 200;  // the detector line stands at x = 100 + this
+        double probabilityScale = 2;  // k: bar length = k x |sum|^2
+        double arrowScale = 8;  // s: the summed arrow is drawn s times its length
+    };
+    // Probability and summed-arrow scales by the photon count as its box holds it
+    // ("1", "5", "10", "50", "100", "500"); false for any other text.
+    static bool scalesFor(const std::string& photonsText, double& probabilityScale, double& arrowScale);
+
+    // Where the geometry puts things, in pixels.
+    static constexpr double ys = axisY;  // the axis through source and holes
+    static constexpr double xSource = 80, xPlate = 150, xSums = 450, xBars = 550;
+    static constexpr double yTop = 70, yBottom = 531;  // the picture's plate and lines
+    static constexpr int pointsPerPass = 260;
+    static constexpr double arrowLength = 20;  // source, hole and detector arrows
+
+    PhotonRun(DrawingSurface& surface, const Settings& settings);
+
+    // The whole run: erased picture, scene, both passes, the source drawn again.
+    void run();
+
+    // The parts of a run, in the order the run takes them.
+    void erase();
+    void drawScene();
+    // Re-seeds with 10 and draws a detector point's y: 531 - (0..450), 2 pixels higher in pass 2.
+    double detectorY(int pass);
+    struct Shot {
+        double phi = 0;  // the arrival angle at the detector point
+        int hole = 0;  // +1 the upper hole, -1 the lower
+    };
+    struct Sum {
+        double x = 0, y = 0;  // the summed arrow (y as the arrows are added: up is positive)
+        int lastHole = 0;  // the hole of the last photon's last drawing
+        bool arrowDrawn = false;  // whether the green summed arrow was drawn
+    };
+    // N photons at the point (xd, yd), their probability bar and perhaps their summed arrow.
+    Sum detectorPoint(int pass, double yd);
+    // One photon: S shots with fresh random numbers; the last one counts.
+    Shot photon(int pass, double yd);
+    // One photon shot from its starting phase and its hole number h (0..999).
+    Shot shoot(double theta, int h, double yd);
+
+    // Whether the summed arrow of a point is drawn: through the lower hole at every
+    // 16th pixel row, through the upper at every 13th.
+    static bool showsSummedArrow(double yd, int lastHole);
+
+    double theta() const { return theta_; }
+    double xDetector() const { return xd_; }
+    double yUpperHole() const { return holeY(+1, settings_.holeDistance); }
+    double yLowerHole() const { return holeY(-1, settings_.holeDistance); }
+
+private:
+    DrawingSurface& s_;
+    Settings settings_;
+    double xd_, D_;
+    double theta_ = 0;  // the starting phase of the last shot
+    Shot last_;
+};
 
 // The window of fringeworks: photons from a source pass one of two holes and land
 // at random points of a detector; the arrows of a chosen number of photons per
