@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -116,6 +117,11 @@ public:
     void setLeft(ControlRef control, float left);
     void setTop(ControlRef control, float top);
     void setShown(ControlRef control, bool visible);
+    void setShown(std::initializer_list<ControlRef> controls, bool visible)
+    {
+        for (const ControlRef c : controls)
+            setShown(c, visible);
+    }
     void setBackColour(ControlRef control, Colour back);
     // A caption a run reveals: placed there and shown.
     void reveal(ControlRef control, float left, float top);

@@ -169,12 +169,12 @@ PhotonRun::Shot PhotonRun::shoot(double theta, int h, double yd)
 PhotonRun::Settings Animace::runSettings() const
 {
     PhotonRun::Settings settings;
-    settings.photons = int(number("nPocetFotonu"));
-    settings.repetitions = int(number("nSpomaleni"));
-    settings.holeDistance = number("nRd");
-    settings.phasePerPixel = number("nUr");
-    settings.detectorShift = number("nVzdalenost");
-    if (!PhotonRun::scalesFor(text("nPocetFotonu"), settings.probabilityScale, settings.arrowScale))
+    settings.photons = int(number(nPocetFotonu_));
+    settings.repetitions = int(number(nSpomaleni_));
+    settings.holeDistance = number(nRd_);
+    settings.phasePerPixel = number(nUr_);
+    settings.detectorShift = number(nVzdalenost_);
+    if (!PhotonRun::scalesFor(text(nPocetFotonu_), settings.probabilityScale, settings.arrowScale))
         settings.probabilityScale = settings.arrowScale = 0;
     return settings;
 }
@@ -183,7 +183,6 @@ void Animace::cmdStart_Click()
 {
     PhotonRun run(surface(), runSettings());
     run.run();
-    for (const char* caption : {"nZdroj", "nClona", "nDetektor", "nSoučet", "nPravděpodobnost"})
-        setShown(caption, true);
+    setShown({nZdroj_, nClona_, nDetektor_, nSoučet_, nPravděpodobnost_}, true);
 }
 }  // namespace fringeworks

@@ -78,7 +78,7 @@ constexpr OptionValue kOptionValues[] = {
 Animace::Animace() : Form("Animace", "fringeworks", kLayout)
 {
     onOptions(kOptionValues);
-    onChange("HScroll1", [this] { HScroll1_Change(); });
+    onChange(HScroll1_, [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdUnload");
     Form_Load();
@@ -86,14 +86,14 @@ Animace::Animace() : Form("Animace", "fringeworks", kLayout)
 
 void Animace::Form_Load()
 {
-    select("op50");
-    setText("nPocetFotonu", "50");
-    setText("nRd", "40");
-    setText("nUr", "1");
-    setText("nVzdalenost", "200");
-    select("opRychlá");
-    setText("nSpomaleni", "1");
+    select(op50_);
+    setText(nPocetFotonu_, "50");
+    setText(nRd_, "40");
+    setText(nUr_, "1");
+    setText(nVzdalenost_, "200");
+    select(opRychlá_);
+    setText(nSpomaleni_, "1");
 }
 
-void Animace::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+void Animace::HScroll1_Change() { setNumber(nSpomaleni_, scrollValue(HScroll1_)); }
 }  // namespace fringeworks

@@ -93,5 +93,21 @@ public:
 
     // What a run reads from the parameter boxes, read once as it begins.
     PhotonRun::Settings runSettings() const;
+
+private:
+    // The controls the handlers and the run reach, found once when the window is made.
+    const BoxRef nZdroj_ = named<BoxRef>("nZdroj");
+    const BoxRef nClona_ = named<BoxRef>("nClona");
+    const BoxRef nDetektor_ = named<BoxRef>("nDetektor");
+    const BoxRef nSoučet_ = named<BoxRef>("nSoučet");
+    const BoxRef nPravděpodobnost_ = named<BoxRef>("nPravděpodobnost");
+    const BarRef HScroll1_ = named<BarRef>("HScroll1");
+    const OptionRef op50_ = named<OptionRef>("op50");
+    const BoxRef nPocetFotonu_ = named<BoxRef>("nPocetFotonu");
+    const BoxRef nRd_ = named<BoxRef>("nRd");
+    const BoxRef nUr_ = named<BoxRef>("nUr");
+    const BoxRef nVzdalenost_ = named<BoxRef>("nVzdalenost");
+    const OptionRef opRychlá_ = named<OptionRef>("opRychlá");
+    const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
 };
 }  // namespace fringeworks

@@ -46,9 +46,9 @@ void Rozptyl::cmdStart_Click()
     s.DrawWidth = 1;
 
     // 2. Every run but the first asks whether to clear the earlier graphs; 3.
-    if (text("nStartuje") != "Ano" && askYesNo("Vyčistit graf pravděpodobnosti pro novou animaci?") == vbYes)
+    if (text(nStartuje_) != "Ano" && askYesNo("Vyčistit graf pravděpodobnosti pro novou animaci?") == vbYes)
         eraseBelowThePlate(s, 12000);
-    setText("nStartuje", "Ne");
+    setText(nStartuje_, "Ne");
 
     // 4. The scene on the left is erased every run.
     eraseBelowThePlate(s, 6100);
@@ -66,7 +66,7 @@ void Rozptyl::cmdStart_Click()
     s.Line(sourceX, 2920, detectorX, 2920, colours::yellow);
 
     // 6.
-    const double f = number("nFrekvence");
+    const double f = number(nFrekvence_);
     const double kf = angleFactor(f);
     Colour light = colours::black;
     for (const Light& l : kLights)
@@ -102,7 +102,6 @@ void Rozptyl::cmdStart_Click()
     closingPause();
 
     // 10.
-    for (const char* label : {"labZdroj", "labDetektor", "labPravděpodobnost", "labSilaSkla", "labSoučet", "labSklíčko"})
-        setShown(label, true);
+    setShown({labZdroj_, labDetektor_, labPravděpodobnost_, labSilaSkla_, labSoučet_, labSklíčko_}, true);
 }
 }  // namespace glassecho

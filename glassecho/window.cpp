@@ -62,7 +62,7 @@ const OptionValue kOptionValues[] = {
 Rozptyl::Rozptyl() : Form("Rozptyl", "glassecho", kLayout)
 {
     onOptions(kOptionValues);
-    onChange("HScroll1", [this] { HScroll1_Change(); });
+    onChange(HScroll1_, [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdKonec");
     Form_Load();
@@ -70,11 +70,11 @@ Rozptyl::Rozptyl() : Form("Rozptyl", "glassecho", kLayout)
 
 void Rozptyl::Form_Load()
 {
-    select("op01");
-    setText("nFrekvence", "0.1");
-    select("opRychlá");
-    setText("nSpomaleni", "1");
+    select(op01_);
+    setText(nFrekvence_, "0.1");
+    select(opRychlá_);
+    setText(nSpomaleni_, "1");
 }
 
-void Rozptyl::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+void Rozptyl::HScroll1_Change() { setNumber(nSpomaleni_, scrollValue(HScroll1_)); }
 }  // namespace glassecho

@@ -14,8 +14,19 @@ public:
     void cmdStart_Click();
 
 private:
-    // The parameter boxes a run reads at every step, found once.
+    // The controls the handlers and the run reach, found once when the window is made.
+    const ControlRef labZdroj_ = named<ControlRef>("labZdroj");
+    const ControlRef labDetektor_ = named<ControlRef>("labDetektor");
+    const ControlRef labPravděpodobnost_ = named<ControlRef>("labPravděpodobnost");
+    const ControlRef labSilaSkla_ = named<ControlRef>("labSilaSkla");
+    const ControlRef labSoučet_ = named<ControlRef>("labSoučet");
+    const ControlRef labSklíčko_ = named<ControlRef>("labSklíčko");
+    const BarRef HScroll1_ = named<BarRef>("HScroll1");
+    const OptionRef op01_ = named<OptionRef>("op01");
+    const BoxRef nFrekvence_ = named<BoxRef>("nFrekvence");
+    const OptionRef opRychlá_ = named<OptionRef>("opRychlá");
     const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
+    const BoxRef nStartuje_ = named<BoxRef>("nStartuje");
 };
 
 }  // namespace glassecho

@@ -30,9 +30,9 @@ constexpr Colour lightCyan = RGB(192, 255, 255);  // the routes
 
 void frmInterference::cmdStart_Click()
 {
-    const double h = number("nOdchylka");  // each hole this far from the axis
-    const double D = number("nVzdalenost");  // screen to detector line
-    const double k = number("nKmitočet");  // radians per pixel of route
+    const double h = number(nOdchylka_);  // each hole this far from the axis
+    const double D = number(nVzdalenost_);  // screen to detector line
+    const double k = number(nKmitočet_);  // radians per pixel of route
     const double xd = detectorLine(D);
     const auto [yA, yB] = holes(h);
 
@@ -103,12 +103,12 @@ void frmInterference::cmdStart_Click()
     }
 
     // 10. The captions.
-    const auto place = [this](const char* label, double left, double top) { reveal(label, left, top); };
-    place("labClona", xScreen - 40, yScreenTop - 10);
-    place("labPravde", xGraph, yGraphTop - 40);
-    place("labZdroj", xSource - 30, yAxis + 10);
-    place("labDetektor", xd + 35, 60);
-    place("labA", xScreen - 20, yAxis - 20 - h);
-    place("labB", xScreen - 20, yAxis + 10 + h);
+    const auto place = [this](ControlRef label, double left, double top) { reveal(label, left, top); };
+    place(labClona_, xScreen - 40, yScreenTop - 10);
+    place(labPravde_, xGraph, yGraphTop - 40);
+    place(labZdroj_, xSource - 30, yAxis + 10);
+    place(labDetektor_, xd + 35, 60);
+    place(labA_, xScreen - 20, yAxis - 20 - h);
+    place(labB_, xScreen - 20, yAxis + 10 + h);
 }
 }  // namespace interference

@@ -92,7 +92,7 @@ frmInterference::frmInterference()
     : Form("frmInterference", "Interference", kLayout)
 {
     onOptions(kOptionValues);
-    onChange("HScroll1", [this] { HScroll1_Change(); });
+    onChange(HScroll1_, [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdKonec");
     Form_Load();
@@ -100,12 +100,12 @@ frmInterference::frmInterference()
 
 void frmInterference::Form_Load()
 {
-    select("op60");
-    select("opDc200");
-    select("op05");
-    select("opRychla");
-    setText("nSpomaleni", "1");
+    select(op60_);
+    select(opDc200_);
+    select(op05_);
+    select(opRychla_);
+    setText(nSpomaleni_, "1");
 }
 
-void frmInterference::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+void frmInterference::HScroll1_Change() { setNumber(nSpomaleni_, scrollValue(HScroll1_)); }
 }  // namespace interference

@@ -20,7 +20,21 @@ public:
     void cmdStart_Click();
 
 private:
-    // The parameter boxes a run reads at every step, found once.
+    // The controls the handlers and the run reach, found once when the window is made.
+    const ControlRef labClona_ = named<ControlRef>("labClona");
+    const ControlRef labPravde_ = named<ControlRef>("labPravde");
+    const ControlRef labZdroj_ = named<ControlRef>("labZdroj");
+    const ControlRef labDetektor_ = named<ControlRef>("labDetektor");
+    const ControlRef labA_ = named<ControlRef>("labA");
+    const ControlRef labB_ = named<ControlRef>("labB");
+    const BarRef HScroll1_ = named<BarRef>("HScroll1");
+    const OptionRef op60_ = named<OptionRef>("op60");
+    const OptionRef opDc200_ = named<OptionRef>("opDc200");
+    const OptionRef op05_ = named<OptionRef>("op05");
+    const OptionRef opRychla_ = named<OptionRef>("opRychla");
     const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
+    const BoxRef nOdchylka_ = named<BoxRef>("nOdchylka");
+    const BoxRef nVzdalenost_ = named<BoxRef>("nVzdalenost");
+    const BoxRef nKmitočet_ = named<BoxRef>("nKmitočet");
 };
 }  // namespace interference

@@ -43,13 +43,13 @@ double detectorX(int k) { return diagramStartX + detectorSpacing * k; }
 void FokusLupy::cmdStart_Click()
 {
     DrawingSurface& s = surface();
-    const Lens lens{number("nPoloměr")};
-    const double C = number("nClona");
-    const double N = number("nPůlLupy");
-    const double n = number("nIndex");
-    const std::string frequencyText = text("nKmitočet");
+    const Lens lens{number(nPoloměr_)};
+    const double C = number(nClona_);
+    const double N = number(nPůlLupy_);
+    const double n = number(nIndex_);
+    const std::string frequencyText = text(nKmitočet_);
     const double f = textToNumber(frequencyText);
-    const std::string display = text("nZobrazení");
+    const std::string display = text(nZobrazení_);
 
     // 1.
     s.ScaleMode = DrawingSurface::Pixels;
@@ -58,7 +58,7 @@ void FokusLupy::cmdStart_Click()
     auto clearRows = [&](int from, int to, double left) { erase(s, left, clearWidth, clearHeight - from, clearHeight - to); };
     if (display == "Pruhy") {
         clearRows(1, 555, 10);
-    } else if (display == "Body" && number("nStart") != 1) {
+    } else if (display == "Body" && number(nStart_) != 1) {
         if (askYesNo("Vyčistit graf pravděpodobnosti pro novou animaci?") == vbNo)
             clearRows(10, 260, 250);  // the sum diagram only; the probability graph stays
         else
@@ -96,7 +96,7 @@ void FokusLupy::cmdStart_Click()
         s.Line(1, y, flatFaceX, y);
 
     // 9. Index, wave number, sum arrow length, mark scale and colour.
-    const bool dispersion = text("nDisperze") == "Ano";
+    const bool dispersion = text(nDisperze_) == "Ano";
     const Light* light = chosen(kLights, &Light::f, frequencyText);
     const double m = light ? effectiveIndex(n, dispersion ? light->factorWithDispersion : light->factorWithout) : 0;
     const double markScale = light ? light->markScale : 0;
@@ -140,8 +140,7 @@ void FokusLupy::cmdStart_Click()
     }
 
     // 12.
-    setNumber("nStart", 0);
-    for (const char* caption : {"nPravděpodobnost", "nSoučetRadiusvektorů", "nClonaOtvor"})
-        setShown(caption, true);
+    setNumber(nStart_, 0);
+    setShown({nPravděpodobnost_, nSoučetRadiusvektorů_, nClonaOtvor_}, true);
 }
 }  // namespace lupa

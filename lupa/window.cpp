@@ -96,10 +96,10 @@ const OptionValue kOptionValues[] = {
 FokusLupy::FokusLupy() : Form("FokusLupy", "Fokus lupy", kLayout)
 {
     onOptions(kOptionValues);
-    onClick("opBody", [this] { setText("nZobrazení", "Body"); });
-    onClick("opPruhy", [this] { setText("nZobrazení", "Pruhy"); });
-    onClick("chDisperze", [this] { chDisperze_Click(); });
-    onChange("HScroll1", [this] { HScroll1_Change(); });
+    onClick(opBody_, [this] { setText(nZobrazení_, "Body"); });
+    onClick(opPruhy_, [this] { setText(nZobrazení_, "Pruhy"); });
+    onClick(chDisperze_, [this] { chDisperze_Click(); });
+    onChange(HScroll1_, [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdKonec");
     Form_Load();
@@ -107,20 +107,20 @@ FokusLupy::FokusLupy() : Form("FokusLupy", "Fokus lupy", kLayout)
 
 void FokusLupy::Form_Load()
 {
-    select("opVelký");
-    select("opIndexStřední");
-    select("opPůlNe");
-    select("opModrý");
-    setNumber("nStart", 1);
-    select("opBody");
-    setText("nDisperze", "Ano");
-    setNumber("nClona", 0);
-    select("opClonaŠiroká");
-    setNumber("nSpomaleni", 1);
-    select("opRychlá");
+    select(opVelký_);
+    select(opIndexStřední_);
+    select(opPůlNe_);
+    select(opModrý_);
+    setNumber(nStart_, 1);
+    select(opBody_);
+    setText(nDisperze_, "Ano");
+    setNumber(nClona_, 0);
+    select(opClonaŠiroká_);
+    setNumber(nSpomaleni_, 1);
+    select(opRychlá_);
 }
 
-void FokusLupy::chDisperze_Click() { setText("nDisperze", text("nDisperze") == "Ano" ? "Ne" : "Ano"); }
+void FokusLupy::chDisperze_Click() { setText(nDisperze_, text(nDisperze_) == "Ano" ? "Ne" : "Ano"); }
 
-void FokusLupy::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+void FokusLupy::HScroll1_Change() { setNumber(nSpomaleni_, scrollValue(HScroll1_)); }
 }  // namespace lupa

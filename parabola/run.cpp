@@ -45,7 +45,7 @@ void ParabolaQED::cmdStart_Click()
     s.ScaleMode = DrawingSurface::Twips;
 
     // 2. Every run after the first asks what to erase.
-    if (number("nPrvní") != 0) {
+    if (number(nPrvní_) != 0) {
         const int answer = askYesNo("Vyčistit celou obrazovku (Ano),Vymaže jen Cornuovy spirály  (Ne)?");
         s.DrawWidth = 3;
         if (answer == vbYes) {
@@ -57,14 +57,14 @@ void ParabolaQED::cmdStart_Click()
     }
 
     // 3.
-    setText("nPrvní", "1");
+    setText(nPrvní_, "1");
 
     // 4. The axis and the vertex line.
     s.Line(vertexX, axisY, 11500, axisY);
     s.Line(vertexX, 1500, vertexX, 7500);
 
     // 5. The bar colour and offset by the frequency, the reflected rays' length by K.
-    const std::string frequencyText = text("nKmitočet"), mirrorText = text("nOsKruh");
+    const std::string frequencyText = text(nKmitočet_), mirrorText = text(nOsKruh_);
     const Frequency* frequency = chosen(kFrequencies, &Frequency::f, frequencyText);
     const Colour barColour = frequency ? frequency->bar : colours::black;
     const double barOffset = frequency ? frequency->barOffset : 0;

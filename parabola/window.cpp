@@ -69,7 +69,7 @@ ParabolaQED::ParabolaQED() : Form("ParabolaQED", "Parabola", kLayout)
 {
     surface().ForeColor = colours::darkShadow3D;
     onOptions(kOptionValues);
-    onChange("HScroll1", [this] { HScroll1_Change(); });
+    onChange(HScroll1_, [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdKonec");
     Form_Load();
@@ -77,18 +77,18 @@ ParabolaQED::ParabolaQED() : Form("ParabolaQED", "Parabola", kLayout)
 
 void ParabolaQED::Form_Load()
 {
-    setNumber("nOsKruh", 0.00005);
-    select("opOhniskoVzdálené");
-    setNumber("nKmitočet", 0.02);
-    select("opStřední");
-    setText("nPrvní", "0");
-    select("opRychlá");
-    setText("nSpomaleni", "1");
+    setNumber(nOsKruh_, 0.00005);
+    select(opOhniskoVzdálené_);
+    setNumber(nKmitočet_, 0.02);
+    select(opStřední_);
+    setText(nPrvní_, "0");
+    select(opRychlá_);
+    setText(nSpomaleni_, "1");
 }
 
 void ParabolaQED::HScroll1_Change()
 {
-    setNumber("nSpomaleni", scrollValue("HScroll1"));
-    setNumber("nSpomaleni", number("nSpomaleni") * 30 + 1);
+    setNumber(nSpomaleni_, scrollValue(HScroll1_));
+    setNumber(nSpomaleni_, number(nSpomaleni_) * 30 + 1);
 }
 }  // namespace parabola

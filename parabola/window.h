@@ -15,8 +15,15 @@ public:
     void cmdStart_Click();
 
 private:
-    // The parameter boxes a run reads at every step, found once.
-    const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
+    // The controls the handlers and the run reach, found once when the window is made.
     const BoxRef nAlfa_ = named<BoxRef>("nAlfa");
+    const BarRef HScroll1_ = named<BarRef>("HScroll1");
+    const BoxRef nOsKruh_ = named<BoxRef>("nOsKruh");
+    const OptionRef opOhniskoVzdálené_ = named<OptionRef>("opOhniskoVzdálené");
+    const BoxRef nKmitočet_ = named<BoxRef>("nKmitočet");
+    const OptionRef opStřední_ = named<OptionRef>("opStřední");
+    const BoxRef nPrvní_ = named<BoxRef>("nPrvní");
+    const OptionRef opRychlá_ = named<OptionRef>("opRychlá");
+    const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
 };
 }  // namespace parabola

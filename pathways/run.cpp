@@ -39,8 +39,8 @@ void Rozptyl::cmdStart_Click()
     // 1.
     s.ScaleMode = DrawingSurface::Pixels;
     s.DrawWidth = 1;
-    const int n = int(number("nPocet"));
-    const double N = number("nTrajektorie");
+    const int n = int(number(nPocet_));
+    const double N = number(nTrajektorie_);
 
     // 2. Erase the band y = 51..630 from x = 5.
     erase(s, 5, s.ScaleWidth(), 51, 630);
@@ -53,8 +53,8 @@ void Rozptyl::cmdStart_Click()
     s.Line(S.x, S.y, D.x, D.y, darkGrey);
 
     // 4. The corridor and the chains' origins.
-    const double V = smallChainY(text("nPocet"));
-    const double c = number("nKoridor");
+    const double V = smallChainY(text(nPocet_));
+    const double c = number(nKoridor_);
     const double q = corridorFactor(c);
     const int m = n + 1;  // segments to intermediate points
     const double w = segmentWidth(m);
@@ -104,10 +104,10 @@ void Rozptyl::cmdStart_Click()
 
     // 7. The captions.
     const struct {
-        const char* name;
+        ControlRef name;
         double left, top;
-    } captions[] = {{"labRadiusKoridor", 520, ys - 150}, {"labDelkaTrasy", 20, 331}, {"labZdroj", 15, ys},
-                    {"labDetektor", 420, ys}, {"labRadiusvektorTrasy", 300, 511}};
+    } captions[] = {{labRadiusKoridor_, 520, ys - 150}, {labDelkaTrasy_, 20, 331}, {labZdroj_, 15, ys},
+                    {labDetektor_, 420, ys}, {labRadiusvektorTrasy_, 300, 511}};
     for (const auto& caption : captions)
         reveal(caption.name, caption.left, caption.top);
 

@@ -87,7 +87,7 @@ Rozptyl::Rozptyl()
 {
     surface().ForeColor = colours::buttonShadow;
     onOptions(kOptionValues);
-    onChange("HScroll1", [this] { HScroll1_Change(); });
+    onChange(HScroll1_, [this] { HScroll1_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdKonec");
     Form_Load();
@@ -95,14 +95,14 @@ Rozptyl::Rozptyl()
 
 void Rozptyl::Form_Load()
 {
-    setText("nPocet", "5");
-    setText("nTrajektorie", "10");
-    select("op5z");
-    select("op5");
-    select("opŠiroký");
-    select("opRychlá");
-    setText("nSpomaleni", "1");
+    setText(nPocet_, "5");
+    setText(nTrajektorie_, "10");
+    select(op5z_);
+    select(op5_);
+    select(opŠiroký_);
+    select(opRychlá_);
+    setText(nSpomaleni_, "1");
 }
 
-void Rozptyl::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+void Rozptyl::HScroll1_Change() { setNumber(nSpomaleni_, scrollValue(HScroll1_)); }
 }  // namespace pathways

@@ -17,8 +17,21 @@ public:
     void cmdStart_Click();
 
 private:
-    // The parameter boxes a run reads at every step, found once.
+    // The controls the handlers and the run reach, found once when the window is made.
+    const ControlRef labRadiusKoridor_ = named<ControlRef>("labRadiusKoridor");
+    const ControlRef labDelkaTrasy_ = named<ControlRef>("labDelkaTrasy");
+    const ControlRef labZdroj_ = named<ControlRef>("labZdroj");
+    const ControlRef labDetektor_ = named<ControlRef>("labDetektor");
+    const ControlRef labRadiusvektorTrasy_ = named<ControlRef>("labRadiusvektorTrasy");
+    const BarRef HScroll1_ = named<BarRef>("HScroll1");
+    const BoxRef nPocet_ = named<BoxRef>("nPocet");
+    const BoxRef nTrajektorie_ = named<BoxRef>("nTrajektorie");
+    const OptionRef op5z_ = named<OptionRef>("op5z");
+    const OptionRef op5_ = named<OptionRef>("op5");
+    const OptionRef opŠiroký_ = named<OptionRef>("opŠiroký");
+    const OptionRef opRychlá_ = named<OptionRef>("opRychlá");
     const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
+    const BoxRef nKoridor_ = named<BoxRef>("nKoridor");
 };
 
 }  // namespace pathways

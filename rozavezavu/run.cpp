@@ -133,17 +133,17 @@ void opSestava::cmdStart_Click()
     // 1-2. Twips; the geometry of this run, kept for the handlers' erasing.
     s.ScaleMode = DrawingSurface::Twips;
     xp_ = xPlate;
-    xd_ = number("nDistanceDetek");
+    xd_ = number(nDistanceDetek_);
     Run r{};
-    r.action = actionOf(text("nStav"));
-    r.f = number("nKmit");
-    r.g = number("nKmitRef");
-    r.X = number("nXPolohaObjektu");
-    r.Y = number("nYPolohaObjektu");
+    r.action = actionOf(text(nStav_));
+    r.f = number(nKmit_);
+    r.g = number(nKmitRef_);
+    r.X = number(nXPolohaObjektu_);
+    r.Y = number(nYPolohaObjektu_);
     r.xd = xd_;
 
     // 3. Colours from the frequencies; the scale factors of the bars.
-    const int fi = frequencyIndex(text("nKmit")), gi = frequencyIndex(text("nKmitRef"));
+    const int fi = frequencyIndex(text(nKmit_)), gi = frequencyIndex(text(nKmitRef_));
     const int di = distanceIndex(xd_);
     r.recording = fi >= 0 ? frequencyColours[fi] : colours::black;
     r.reconstruction = gi >= 0 ? frequencyColours[gi] : colours::black;

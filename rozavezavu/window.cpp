@@ -145,24 +145,24 @@ constexpr OptionValue kOptionValues[] = {
 
 opSestava::opSestava() : Form("opSestava", "Rozavezavu", kLayout, " -  ")
 {
-    onClick("opRámec", [this] { opRámec_Click(); });
-    onClick("opHologram", [this] { opHologram_Click(); });
-    onClick("opPravdepod", [this] { opPravdepod_Click(); });
-    onClick("opRekonstrukce", [this] { opRekonstrukce_Click(); });
-    onClick("opBezHolo", [this] { opBezHolo_Click(); });
-    onClick("opVysoký", [this] { opVysoký_Click(); });
-    onClick("opStřední", [this] { opStřední_Click(); });
-    onClick("opNízky", [this] { opNízky_Click(); });
-    onClick("opRekModrý", [this] { opRekModrý_Click(); });
-    onClick("opRekZelený", [this] { opRekZelený_Click(); });
-    onClick("opRekČervený", [this] { opRekČervený_Click(); });
-    onClick("op8500", [this] { op8500_Click(); });
-    onClick("op7000", [this] { op7000_Click(); });
-    onClick("opVýšDál", [this] { opVýšDál_Click(); });
-    onClick("opNížBlíž", [this] { opNížBlíž_Click(); });
+    onClick(opRámec_, [this] { opRámec_Click(); });
+    onClick(opHologram_, [this] { opHologram_Click(); });
+    onClick(opPravdepod_, [this] { opPravdepod_Click(); });
+    onClick(opRekonstrukce_, [this] { opRekonstrukce_Click(); });
+    onClick(opBezHolo_, [this] { opBezHolo_Click(); });
+    onClick(opVysoký_, [this] { opVysoký_Click(); });
+    onClick(opStřední_, [this] { opStřední_Click(); });
+    onClick(opNízky_, [this] { opNízky_Click(); });
+    onClick(opRekModrý_, [this] { opRekModrý_Click(); });
+    onClick(opRekZelený_, [this] { opRekZelený_Click(); });
+    onClick(opRekČervený_, [this] { opRekČervený_Click(); });
+    onClick(op8500_, [this] { op8500_Click(); });
+    onClick(op7000_, [this] { op7000_Click(); });
+    onClick(opVýšDál_, [this] { opVýšDál_Click(); });
+    onClick(opNížBlíž_, [this] { opNížBlíž_Click(); });
     onOptions(kOptionValues);
-    onChange("HScroll1", [this] { HScroll1_Change(); });
-    onChange("HScroll2", [this] { HScroll2_Change(); });
+    onChange(HScroll1_, [this] { HScroll1_Change(); });
+    onChange(HScroll2_, [this] { HScroll2_Change(); });
     onStart("cmdStart", [this] { cmdStart_Click(); });
     onEnd("cmdKonec");
     Form_Load();
@@ -170,24 +170,24 @@ opSestava::opSestava() : Form("opSestava", "Rozavezavu", kLayout, " -  ")
 
 void opSestava::Form_Load()
 {
-    select("opRámec");
-    select("opStřední");
-    setBackColour(named<ControlRef>("opStřední"), colours::green);
-    setText("nStav", "Rámec");
-    setNumber("nKmit", 0.03);
-    setNumber("nKmitRef", 0.03);
-    setNumber("nSpomal", 1);
-    select("opRychlá");
-    setNumber("nSpomalDetek", 1);
-    select("opRychláDetek");
-    setNumber("nDistanceDetek", 8500);
-    select("op8500");
+    select(opRámec_);
+    select(opStřední_);
+    setBackColour(opStřední_, colours::green);
+    setText(nStav_, "Rámec");
+    setNumber(nKmit_, 0.03);
+    setNumber(nKmitRef_, 0.03);
+    setNumber(nSpomal_, 1);
+    select(opRychlá_);
+    setNumber(nSpomalDetek_, 1);
+    select(opRychláDetek_);
+    setNumber(nDistanceDetek_, 8500);
+    select(op8500_);
     placeDetectorLabels(8000, 7500, 5280, 8880);
-    setNumber("nYPolohaObjektu", 3500);
-    setNumber("nXPolohaObjektu", 3000);
-    select("opVýšDál");
-    setLeft("nObjekt", 2500);
-    setTop("nObjekt", 3150);
+    setNumber(nYPolohaObjektu_, 3500);
+    setNumber(nXPolohaObjektu_, 3000);
+    select(opVýšDál_);
+    setLeft(nObjekt_, 2500);
+    setTop(nObjekt_, 3150);
 }
 
 // ---------------------------------------------------------------- erasing
@@ -212,52 +212,52 @@ void opSestava::eraseAll()
 void opSestava::opRámec_Click()
 {
     erase(0, kFull, kAllRows);
-    setShown("nVirtuální", false);
-    setText("nStav", "Rámec");
-    setShown("frmRekonstrukce", true);
+    setShown(nVirtuální_, false);
+    setText(nStav_, "Rámec");
+    setShown(frmRekonstrukce_, true);
     for (const char* option : {"opRekModrý", "opRekZelený", "opRekČervený"})
         setShown(option, true);
 }
 
 void opSestava::opHologram_Click()
 {
-    setText("nStav", "Hologr");
+    setText(nStav_, "Hologr");
     erase(xp_, xp_ + 500, kUpperRows);
-    setShown("nVirtuální", false);
-    setShown("frmRekonstrukce", false);
+    setShown(nVirtuální_, false);
+    setShown(frmRekonstrukce_, false);
 }
 
 void opSestava::opPravdepod_Click()
 {
-    setText("nStav", "Pravpod");
-    setShown("nVirtuální", false);
+    setText(nStav_, "Pravpod");
+    setShown(nVirtuální_, false);
     erase(xp_, xp_ + 500, kUpperRows);
-    setShown("frmRekonstrukce", false);
-    setText("nKmitRef", text("nKmit"));
+    setShown(frmRekonstrukce_, false);
+    setText(nKmitRef_, text(nKmit_));
 }
 
 void opSestava::opRekonstrukce_Click()
 {
     erase(0, xd_, kAllRows);
-    setShown("nVirtuální", true);
-    setText("nStav", "Rekonstr");
-    setShown("frmRekonstrukce", true);
+    setShown(nVirtuální_, true);
+    setText(nStav_, "Rekonstr");
+    setShown(frmRekonstrukce_, true);
     // The reconstruction light starts as the recording light.
-    const double f = number("nKmit");
+    const double f = number(nKmit_);
     if (f == kBlueFrequency)
-        select("opRekModrý");
+        select(opRekModrý_);
     if (f == kGreenFrequency)
-        select("opRekZelený");
+        select(opRekZelený_);
     if (f == kRedFrequency)
-        select("opRekČervený");
+        select(opRekČervený_);
 }
 
 void opSestava::opBezHolo_Click()
 {
-    setText("nStav", "Bezholo");
-    setShown("nVirtuální", false);
+    setText(nStav_, "Bezholo");
+    setShown(nVirtuální_, false);
     erase(xp_, xd_, kUpperRows);
-    setShown("frmRekonstrukce", false);
+    setShown(frmRekonstrukce_, false);
 }
 
 // ---------------------------------------------------------------- frequency and colour
@@ -265,38 +265,38 @@ void opSestava::opBezHolo_Click()
 void opSestava::chooseRecordingFrequency(double f, const char* colourOption)
 {
     erase(xp_, kFull, kAllRows);
-    setNumber("nKmit", f);
-    setText("nKmitRef", text("nKmit"));
+    setNumber(nKmit_, f);
+    setText(nKmitRef_, text(nKmit_));
     select(colourOption);
 }
 
 void opSestava::opVysoký_Click() { chooseRecordingFrequency(kBlueFrequency, "opRekModrý"); }
 void opSestava::opStřední_Click() { chooseRecordingFrequency(kGreenFrequency, "opRekZelený"); }
 void opSestava::opNízky_Click() { chooseRecordingFrequency(kRedFrequency, "opRekČervený"); }
-void opSestava::opRekModrý_Click() { setNumber("nKmitRef", kBlueFrequency); }
-void opSestava::opRekZelený_Click() { setNumber("nKmitRef", kGreenFrequency); }
-void opSestava::opRekČervený_Click() { setNumber("nKmitRef", kRedFrequency); }
+void opSestava::opRekModrý_Click() { setNumber(nKmitRef_, kBlueFrequency); }
+void opSestava::opRekZelený_Click() { setNumber(nKmitRef_, kGreenFrequency); }
+void opSestava::opRekČervený_Click() { setNumber(nKmitRef_, kRedFrequency); }
 
 // ---------------------------------------------------------------- detector and object
 
 void opSestava::placeDetectorLabels(float detektor, float intObr, float obnPole, float puvodPole)
 {
-    setLeft("nDetektor", detektor);
-    setLeft("nIntObr", intObr);
-    setLeft("nObnPole", obnPole);
-    setLeft("nPůvodPole", puvodPole);
+    setLeft(nDetektor_, detektor);
+    setLeft(nIntObr_, intObr);
+    setLeft(nObnPole_, obnPole);
+    setLeft(nPůvodPole_, puvodPole);
 }
 
 void opSestava::op8500_Click()
 {
-    setNumber("nDistanceDetek", 8500);
+    setNumber(nDistanceDetek_, 8500);
     placeDetectorLabels(8000, 7500, 5280, 8880);
     eraseAll();
 }
 
 void opSestava::op7000_Click()
 {
-    setNumber("nDistanceDetek", 7000);
+    setNumber(nDistanceDetek_, 7000);
     placeDetectorLabels(6500, 6000, 4000, 7300);
     eraseAll();
 }
@@ -304,10 +304,10 @@ void opSestava::op7000_Click()
 void opSestava::placeObject(double y, float labelTop)
 {
     eraseAll();
-    setNumber("nYPolohaObjektu", y);
-    setNumber("nXPolohaObjektu", 3000);
-    setLeft("nObjekt", 2500);
-    setTop("nObjekt", labelTop);
+    setNumber(nYPolohaObjektu_, y);
+    setNumber(nXPolohaObjektu_, 3000);
+    setLeft(nObjekt_, 2500);
+    setTop(nObjekt_, labelTop);
 }
 
 void opSestava::opVýšDál_Click() { placeObject(3500, 3150); }
@@ -317,10 +317,10 @@ void opSestava::opNížBlíž_Click() { placeObject(4000, 3650); }
 
 void opSestava::HScroll1_Change()
 {
-    const int v = scrollValue("HScroll1");
-    setNumber("nSpomal", v);
-    setNumber("nSpomal", 2.0 * v + 1);
+    const int v = scrollValue(HScroll1_);
+    setNumber(nSpomal_, v);
+    setNumber(nSpomal_, 2.0 * v + 1);
 }
 
-void opSestava::HScroll2_Change() { setNumber("nSpomalDetek", scrollValue("HScroll2")); }
+void opSestava::HScroll2_Change() { setNumber(nSpomalDetek_, scrollValue(HScroll2_)); }
 }  // namespace rozavezavu

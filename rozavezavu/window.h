@@ -56,8 +56,40 @@ private:
     void placeObject(double y, float labelTop);
 
     double xp_ = 0, xd_ = 0;
-    // The parameter boxes a run reads at every step, found once.
+    // The controls the handlers and the run reach, found once when the window is made.
+    const OptionRef opRámec_ = named<OptionRef>("opRámec");
+    const OptionRef opHologram_ = named<OptionRef>("opHologram");
+    const OptionRef opPravdepod_ = named<OptionRef>("opPravdepod");
+    const OptionRef opRekonstrukce_ = named<OptionRef>("opRekonstrukce");
+    const OptionRef opBezHolo_ = named<OptionRef>("opBezHolo");
+    const OptionRef opVysoký_ = named<OptionRef>("opVysoký");
+    const OptionRef opStřední_ = named<OptionRef>("opStřední");
+    const OptionRef opNízky_ = named<OptionRef>("opNízky");
+    const OptionRef opRekModrý_ = named<OptionRef>("opRekModrý");
+    const OptionRef opRekZelený_ = named<OptionRef>("opRekZelený");
+    const OptionRef opRekČervený_ = named<OptionRef>("opRekČervený");
+    const OptionRef op8500_ = named<OptionRef>("op8500");
+    const OptionRef op7000_ = named<OptionRef>("op7000");
+    const OptionRef opVýšDál_ = named<OptionRef>("opVýšDál");
+    const OptionRef opNížBlíž_ = named<OptionRef>("opNížBlíž");
+    const BarRef HScroll1_ = named<BarRef>("HScroll1");
+    const BarRef HScroll2_ = named<BarRef>("HScroll2");
+    const BoxRef nStav_ = named<BoxRef>("nStav");
+    const BoxRef nKmit_ = named<BoxRef>("nKmit");
+    const BoxRef nKmitRef_ = named<BoxRef>("nKmitRef");
     const BoxRef nSpomal_ = named<BoxRef>("nSpomal");
+    const OptionRef opRychlá_ = named<OptionRef>("opRychlá");
     const BoxRef nSpomalDetek_ = named<BoxRef>("nSpomalDetek");
+    const OptionRef opRychláDetek_ = named<OptionRef>("opRychláDetek");
+    const BoxRef nDistanceDetek_ = named<BoxRef>("nDistanceDetek");
+    const BoxRef nYPolohaObjektu_ = named<BoxRef>("nYPolohaObjektu");
+    const BoxRef nXPolohaObjektu_ = named<BoxRef>("nXPolohaObjektu");
+    const ControlRef nObjekt_ = named<ControlRef>("nObjekt");
+    const ControlRef nVirtuální_ = named<ControlRef>("nVirtuální");
+    const ControlRef frmRekonstrukce_ = named<ControlRef>("frmRekonstrukce");
+    const ControlRef nDetektor_ = named<ControlRef>("nDetektor");
+    const ControlRef nIntObr_ = named<ControlRef>("nIntObr");
+    const ControlRef nObnPole_ = named<ControlRef>("nObnPole");
+    const ControlRef nPůvodPole_ = named<ControlRef>("nPůvodPole");
 };
 }  // namespace rozavezavu

@@ -56,7 +56,7 @@ void Form1::ComSinusovka_Click()
         s.DrawWidth = 1;
         const Point spiral = tip(xe, spiralArm(t));
         s.Circle(spiral.x, spiral.y, 1, colours::black);  // the angle spiral
-        pacing().wait(number("nSpomaleni"));
+        pacing().wait(number(nSpomaleni_));
     }
 
     // 5. The spiral of the middle picture, at once.
@@ -70,14 +70,13 @@ void Form1::ComSinusovka_Click()
     }
 
     // 6. Labels and legends.
-    reveal("labFiEuler", xb - 75, yc - 30);
-    reveal("labFiRadius", xb + 105, yc - 30);
-    reveal("labPolomer", xb + 70, yc - 45);
-    reveal("labPolomerE", xb - 103, yc - 45);
-    reveal("imLegenda", 100, 350);
-    reveal("imOmegaCas", 700, 205);
-    for (const char* name : {"labI", "labY", "labPolarnisouradnice"})
-        setShown(name, true);
+    reveal(labFiEuler_, xb - 75, yc - 30);
+    reveal(labFiRadius_, xb + 105, yc - 30);
+    reveal(labPolomer_, xb + 70, yc - 45);
+    reveal(labPolomerE_, xb - 103, yc - 45);
+    reveal(imLegenda_, 100, 350);
+    reveal(imOmegaCas_, 700, 205);
+    setShown({labI_, labY_, labPolarnisouradnice_}, true);
 
     // 7. Dotted guide lines with the final angle.
     s.DrawWidth = 1;

@@ -67,7 +67,7 @@ constexpr OptionValue kOptionValues[] = {
 Form1::Form1() : Form("Form1", "Vidivizur", kLayout)
 {
     onOptions(kOptionValues);
-    onChange("HScroll1", [this] { HScroll1_Change(); });
+    onChange(HScroll1_, [this] { HScroll1_Change(); });
     onStart("ComSinusovka", [this] { ComSinusovka_Click(); });
     onEnd("cmdKonec");
     Form_Load();
@@ -75,9 +75,9 @@ Form1::Form1() : Form("Form1", "Vidivizur", kLayout)
 
 void Form1::Form_Load()
 {
-    select("opRxchlá");
-    setText("nSpomaleni", "1");
+    select(opRxchlá_);
+    setText(nSpomaleni_, "1");
 }
 
-void Form1::HScroll1_Change() { setNumber("nSpomaleni", scrollValue("HScroll1")); }
+void Form1::HScroll1_Change() { setNumber(nSpomaleni_, scrollValue(HScroll1_)); }
 }  // namespace vidivizur
