@@ -25,12 +25,10 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <stdexcept>
 
 #include "canvas.h"
 #include "captions.h"
 #include "fonts.h"
-#include "numbers.h"
 #include "suite.h"
 
 namespace {
