@@ -1,5 +1,7 @@
 #include "form.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "numbers.h"
@@ -212,4 +214,13 @@ void Form::run(const std::function<void()>& simulation)
     running_ = false;
     if (frontEnd_)
         frontEnd_->runEnded();
+}
+
+double scaleToFill(Size available, Size screen, Size design)
+{
+    const double fill = std::min(available.width / double(design.width), available.height / double(design.height));
+    if (!(fill > 0) || !std::isfinite(fill))
+        return 1;
+    const bool smallerThanReference = screen.width < Form::kDesign.width || screen.height < Form::kDesign.height;
+    return smallerThanReference ? fill : std::max(1.0, fill);
 }

@@ -194,6 +194,11 @@ private:
     FrontEnd* frontEnd_ = nullptr;
 };
 
+// How many times larger than designed a window is shown so that its design fills the
+// screen: available, the space a window gets; screen, the whole screen (a browser's
+// viewport is both). Never below 1 unless the screen is smaller than the reference screen.
+double scaleToFill(Size available, Size screen, Size design = Form::kDesign);
+
 namespace detail {
 // Whether a control of this kind can stand behind a handle of that type.
 template <class Ref>

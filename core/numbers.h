@@ -11,6 +11,14 @@ std::string numberToText(double value);
 // number in front of it (a box's design text such as "Alfa") gives 0.
 double textToNumber(std::string_view text);
 
+// The same two conversions written with the C library alone, for a standard library
+// that lacks the floating-point std::to_chars and std::from_chars (the browser's): the
+// shortest round-trip digits in fixed or exponent form, and the longest leading number.
+namespace portable {
+std::string shortestDecimal(double value, bool fixed);
+double leadingNumber(std::string_view text);  // 0 when there is none
+}  // namespace portable
+
 // Int: the largest whole number not above x.
 double Int(double x);
 

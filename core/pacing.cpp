@@ -122,7 +122,7 @@ void Pacing::payUntil(Clock::time_point& due)
         // Sleep through most of a long stretch; spin the last of it for precision.
         const auto until = std::min(due, nextFrame);
         if (until - now > std::chrono::milliseconds(2))
-            std::this_thread::sleep_for(until - now - std::chrono::milliseconds(1));
+            sleepFor(until - now - std::chrono::milliseconds(1));
     }
 }
 
@@ -143,9 +143,17 @@ void Pacing::holdWhilePaused()
     while (paused_ && !stopping_) {
         const auto now = Clock::now(), next = lastShown_ + kFrameInterval;
         if (now < next)
-            std::this_thread::sleep_for(next - now);
+            sleepFor(next - now);
         show();
     }
+}
+
+void Pacing::sleepFor(Clock::duration d)
+{
+    if (sleep)
+        sleep(d);
+    else
+        std::this_thread::sleep_for(d);
 }
 
 void Pacing::show()

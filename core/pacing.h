@@ -80,6 +80,9 @@ public:
 
     // Shows the picture (set by the window that owns the run).
     std::function<void()> showPicture;
+    // Sleeps while the run waits for the reference machine; a front end whose page must
+    // go on being served meanwhile (a browser's) sets its own. Unset: the thread sleeps.
+    std::function<void(Clock::duration)> sleep;
 
 private:
     static constexpr double kFrameSeconds = std::chrono::duration<double>(kFrameInterval).count();
@@ -93,6 +96,7 @@ private:
     void payUntil(Clock::time_point& due);
     void obeyTheUser();
     void holdWhilePaused();
+    void sleepFor(Clock::duration d);
 
     bool free_ = false;
     bool inRun_ = false;

@@ -180,11 +180,8 @@ DesktopWindow::~DesktopWindow() { form_.setFrontEnd(nullptr); }
 
 double DesktopWindow::scaleFor(QSize available, QSize screen, QSize design)
 {
-    const double fill = std::min(available.width() / double(design.width()), available.height() / double(design.height()));
-    if (!(fill > 0) || !std::isfinite(fill))
-        return 1;
-    const bool smallerThanReference = screen.width() < Form::kDesign.width || screen.height() < Form::kDesign.height;
-    return smallerThanReference ? fill : std::max(1.0, fill);
+    const auto size = [](QSize s) { return Size{s.width(), s.height()}; };
+    return scaleToFill(size(available), size(screen), size(design));
 }
 
 int DesktopWindow::twipsToPixels(int twips) const

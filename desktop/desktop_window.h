@@ -26,9 +26,7 @@ public:
     Form& form() { return form_; }
     const Form& form() const { return form_; }
 
-    // How many times larger than designed a window is shown so that its design fills
-    // the screen: available, the space a window gets; screen, the whole screen. Never
-    // below 1 unless the screen is smaller than the reference screen.
+    // The core's scaleToFill, in Qt's sizes.
     static double scaleFor(QSize available, QSize screen, QSize design = qsize(Form::kDesign));
     static QSize qsize(Size s) { return QSize(s.width, s.height); }
 

@@ -2,6 +2,7 @@
 // and handlers without a front end.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <chrono>
 #include <clocale>
 #include <cmath>
@@ -12,6 +13,7 @@
 #include "form.h"
 #include "numbers.h"
 #include "pacing.h"
+
 #include "rnd.h"
 #include "vocabulary.h"
 
@@ -33,6 +35,35 @@ TEST(NumberText, WritesTheShortestPlainDecimalThatReadsBackExactly)
     }
     for (double v : {1e-300, 1e300, 5e-324, 1.7976931348623157e308})
         EXPECT_EQ(textToNumber(numberToText(v)), v);
+}
+
+// The browser's library has no floating-point to_chars: its conversions write and read
+// what the desktop's do.
+TEST(NumberText, TheConversionsOfTheCLibraryAgreeWithTheStandardOnes)
+{
+    std::mt19937_64 gen(11);
+    std::uniform_real_distribution<double> any(-1e6, 1e6);
+    std::vector<double> values{0, 1, -1, 0.1, 0.3, 2.5, 1e-9, 9.999e15, 123456789012345.6, 5e-324, 1e300, -1e-10};
+    for (int i = 0; i < 5000; ++i)
+        values.push_back(any(gen) * std::pow(10.0, int(gen() % 50) - 25));
+    for (const double v : values)
+        for (const auto format : {std::chars_format::fixed, std::chars_format::general}) {
+            if (format == std::chars_format::fixed && std::fabs(v) >= 1e16)
+                continue;
+            char buffer[400];
+            const auto end = std::to_chars(buffer, buffer + sizeof buffer, v, format).ptr;
+            ASSERT_EQ(portable::shortestDecimal(v, format == std::chars_format::fixed), std::string(buffer, end)) << v;
+        }
+    for (const char* text : {"12.5abc", "-3", "-.5", ".5", "5.", "1e3", "1e", "1e+", "2E-2x", "0x10", "abc", "", "-",
+                             ".", "inf", "nan", "1.5.5", "007", "1e400", "--1"}) {
+        double expected = 0;
+        const std::string_view t(text);
+        const auto result = std::from_chars(t.data(), t.data() + t.size(), expected);
+        if (result.ec != std::errc() || !std::isfinite(expected))
+            expected = 0;
+        const double read = portable::leadingNumber(text);
+        EXPECT_EQ(std::isfinite(read) ? read : 0, expected) << text;
+    }
 }
 
 TEST(NumberText, DoesNotDependOnTheUsersLocale)

@@ -1,0 +1,261 @@
+#!/usr/bin/python3
+"""The suite in a real browser: headless Chromium opens the site the web build wrote,
+runs every program at its defaults and compares the canvas with the desktop's golden
+picture, checks that input made during a run waits for its end, answers the question
+both ways, and goes back to the launcher with "Konec".
+
+    /usr/bin/python3 tests/web/web_test.py SITE_DIR [GOLDEN_DIR]
+"""
+import base64
+import gzip
+import http.server
+import io
+import os
+import shutil
+import socketserver
+import sys
+import tempfile
+import threading
+import unittest
+from functools import partial
+
+from PIL import Image
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(HERE))
+SITE = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else os.path.join(ROOT, 'build-web', 'site')
+GOLDEN = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else os.path.join(ROOT, 'tests', 'golden')
+VIEWPORT = (800, 600)
+RUN_TIMEOUT = 90  # seconds; the longest run at the start-up speed takes about 12
+
+# What each program's golden picture was drawn with: the options clicked before each Start.
+GOLDEN_RUNS = {
+    'vidivizur': ('vidivizur_default', [[]]),
+    'parabola': ('parabola_default', [[]]),
+    'pathways': ('pathways_default', [[]]),
+    'lupa': ('lupa_default', [[]]),
+    'interference': ('interference_default', [[]]),
+    'fringeworks': ('fringeworks_default', [[]]),
+    'glassecho': ('glassecho_red', [[]]),
+    'rozavezavu': ('rozavezavu_reconstruction', [['opPravdepod'], ['opRekonstrukce']]),
+}
+
+
+def programs():
+    with open(os.path.join(ROOT, 'programs.list'), encoding='utf-8') as f:
+        return [line.split('|') for line in f.read().splitlines() if line and not line.startswith('#')]
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+class Site:
+    """The site served on a free port of the loopback, by a thread of this process."""
+
+    def __enter__(self):
+        handler = partial(QuietHandler, directory=SITE)
+        self.server = socketserver.ThreadingTCPServer(('127.0.0.1', 0), handler)
+        self.server.daemon_threads = True
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.url = 'http://127.0.0.1:%d/' % self.server.server_address[1]
+        return self
+
+    def __exit__(self, *exc):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+def browser(profile):
+    options = webdriver.ChromeOptions()
+    options.binary_location = '/usr/bin/chromium'
+    for a in ('--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+              '--disable-background-networking', '--disable-component-update', '--disable-sync',
+              '--force-device-scale-factor=1', '--user-data-dir=' + profile):
+        options.add_argument(a)
+    driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+    # The window that gives the page a viewport of 800 x 600.
+    driver.set_window_size(*VIEWPORT)
+    inner = driver.execute_script('return [innerWidth, innerHeight]')
+    driver.set_window_size(2 * VIEWPORT[0] - inner[0], 2 * VIEWPORT[1] - inner[1])
+    return driver
+
+
+class Browser(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.profile = tempfile.mkdtemp(prefix='svetlo-web-')
+        cls.site = Site().__enter__()
+        cls.driver = browser(cls.profile)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.site.__exit__(None, None, None)
+        shutil.rmtree(cls.profile, ignore_errors=True)
+
+    def open(self, program):
+        self.driver.get(self.site.url + program + '.html')
+        self.wait(lambda d: d.execute_script(
+            "const c = document.getElementById('picture'); return c && c.dataset.runs === '0'"), 20)
+        self.assertEqual(self.js('return [innerWidth, innerHeight]'), list(VIEWPORT))
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def wait(self, condition, timeout=RUN_TIMEOUT):
+        return WebDriverWait(self.driver, timeout, poll_frequency=0.05).until(condition)
+
+    def runs(self):
+        return int(self.js("return document.getElementById('picture').dataset.runs"))
+
+    def running(self):
+        return self.js("return document.getElementById('picture').getAttribute('aria-busy')") == 'true'
+
+    def start_button(self):
+        return self.js("return document.querySelector('#page button[title^=\"Spustí\"]')")
+
+    def click(self, name):
+        self.driver.find_element('id', name).click()
+
+    def run_to_end(self):
+        before = self.runs()
+        self.start_button().click()
+        self.wait(lambda d: self.runs() > before and not self.running())
+
+    def picture(self):
+        data = self.js("return document.getElementById('picture').toDataURL('image/png')")
+        return Image.open(io.BytesIO(base64.b64decode(data.split(',', 1)[1]))).convert('RGB')
+
+    def share_like(self, picture, golden_name):
+        """The share of the golden picture's pixels that the canvas has alike."""
+        golden = Image.open(os.path.join(GOLDEN, golden_name + '.png')).convert('RGB')
+        width, height = min(golden.width, picture.width), min(golden.height, picture.height)
+        a = picture.crop((0, 0, width, height)).tobytes()
+        b = golden.crop((0, 0, width, height)).tobytes()
+        alike = sum(1 for i in range(0, len(a), 3) if a[i:i + 3] == b[i:i + 3])
+        return alike / (width * height), (width, height)
+
+
+class Pictures(Browser):
+    def test_every_program_draws_its_desktop_picture(self):
+        for folder, _, title, *_ in programs():
+            with self.subTest(program=folder):
+                self.open(folder)
+                self.assertTrue(self.js('return document.title').startswith(title))
+                golden, steps = GOLDEN_RUNS[folder]
+                for options in steps:
+                    for option in options:
+                        self.click(option)
+                    self.run_to_end()
+                picture = self.picture()
+                share, area = self.share_like(picture, golden)
+                print('%s: %.5f of %dx%d pixels alike' % (folder, share, *area), file=sys.stderr)
+                if share < 0.999:
+                    picture.save('/tmp/%s-web.png' % folder)
+                self.assertGreaterEqual(share, 0.999, '%s: %.4f of %s alike (the canvas is in /tmp/%s-web.png)'
+                                        % (folder, share, area, folder))
+                self.assertIn('Nakresleno s nastavením:', self.js(
+                    "return document.getElementById('picture').getAttribute('aria-description')"))
+
+
+class RunSemantics(Browser):
+    def test_an_option_clicked_during_a_run_takes_effect_in_the_next_run(self):
+        self.open('interference')
+        chosen = self.js("return Array.from(document.querySelectorAll('#frmnRozteč input')).map(e => e.checked)")
+        other = ['op60', 'op40', 'op20', 'op0'][chosen.index(False)]
+        self.start_button().click()
+        self.assertTrue(self.running())
+        self.click(other)
+        self.assertFalse(self.js('return document.getElementById(arguments[0]).checked', other),
+                         'the option waits for the run')
+        self.wait(lambda d: self.runs() == 1 and not self.running())
+        self.assertTrue(self.js('return document.getElementById(arguments[0]).checked', other),
+                        'served after the run')
+        share, _ = self.share_like(self.picture(), 'interference_default')
+        self.assertGreaterEqual(share, 0.999, 'the run drew with the options it began with')
+        self.run_to_end()
+        share, _ = self.share_like(self.picture(), 'interference_default')
+        self.assertLess(share, 0.99, 'the next run draws with the option')
+
+    def test_esc_stops_a_run_and_cancels_the_starts_clicked_meanwhile(self):
+        self.open('parabola')
+        start = self.start_button()
+        start.click()
+        start.click()  # held: a second run after this one
+        self.driver.switch_to.active_element.send_keys('\ue00c')  # Esc
+        self.wait(lambda d: self.runs() == 1 and not self.running(), 10)
+        self.assertEqual(self.js("return document.getElementById('question').open"), False,
+                         'the held Start was cancelled: no second run, no question')
+        share, _ = self.share_like(self.picture(), 'parabola_default')
+        self.assertLess(share, 0.999, 'stopped before its end')
+
+    def test_konec_returns_to_the_launcher_and_the_launcher_opens_every_program(self):
+        self.open('lupa')
+        self.js("Array.from(document.querySelectorAll('#page button')).find(b => b.textContent === 'Konec').click()")
+        self.wait(lambda d: d.current_url.endswith('/index.html'), 10)
+        cards = self.js("return Array.from(document.querySelectorAll('#demonstrations a')).map(a => a.id)")
+        self.assertEqual(cards, ['card-' + p[0] for p in programs()])
+        self.click('card-glassecho')
+        self.wait(lambda d: d.current_url.endswith('/glassecho.html'), 10)
+
+
+class Question(Browser):
+    def dialog(self):
+        return self.js("const q = document.getElementById('question');"
+                       "return q.open ? [q.querySelector('.title').textContent, q.querySelector('.question').textContent]"
+                       " : null")
+
+    def red_in_graph(self):
+        picture = self.picture().crop((590, 180, 790, 560))
+        return sum(1 for p in picture.getdata() if p == (255, 0, 0))
+
+    def answer(self, button):
+        before = self.runs()
+        self.start_button().click()
+        self.assertEqual(self.wait(lambda d: self.dialog(), 20),
+                         ['glassecho', 'Vyčistit graf pravděpodobnosti pro novou animaci?'])
+        self.assertTrue(self.running(), 'the run waits for the answer')
+        self.click(button)
+        self.wait(lambda d: self.runs() > before and not self.running())
+
+    def test_the_question_is_answered_both_ways(self):
+        self.open('glassecho')
+        self.run_to_end()  # the first run asks nothing
+        self.assertIsNone(self.dialog())
+        red = self.red_in_graph()
+        self.assertGreater(red, 100, 'the red graph')
+        self.click('op03')  # blue light
+        self.answer('ne')
+        self.assertGreater(self.red_in_graph(), red // 2, '"Ne" keeps the red graph (the blue one covers a part)')
+        self.answer('ano')
+        self.assertEqual(self.red_in_graph(), 0, '"Ano" clears it')
+
+
+class SizeAndSpeed(Browser):
+    def test_every_page_is_small_and_paints_at_once(self):
+        report = []
+        for folder, *_ in programs():
+            size = 0
+            for suffix in ('.html', '.js', '.wasm'):
+                with open(os.path.join(SITE, folder + suffix), 'rb') as f:
+                    size += len(gzip.compress(f.read(), 9))
+            self.driver.get(self.site.url + folder + '.html')
+            self.wait(lambda d: d.execute_script("const c = document.getElementById('picture');"
+                                                 "return c && c.dataset.runs === '0'"), 20)
+            paint, shown = self.wait(lambda d: d.execute_script(
+                "const p = performance.getEntriesByName('first-contentful-paint')[0];"
+                "const w = performance.getEntriesByName('window-shown')[0];"
+                "return p && w ? [p.startTime, w.startTime] : null"), 10)
+            report.append('%s: %.0f KB compressed, first paint %.0f ms, window made %.0f ms' % (
+                folder, size / 1024, paint, shown))
+            self.assertLess(size, 400 * 1024, folder)
+        print('\n' + '\n'.join(report), file=sys.stderr)
+
+
+if __name__ == '__main__':
+    unittest.main(argv=[sys.argv[0], '-v'])

@@ -1,0 +1,47 @@
+// What the web window asks of its page (web_window.cpp); the page itself is page.js.
+mergeInto(LibraryManager.library, {
+  page_open: function (caption, description, width, height) {
+    suitePage.open(UTF8ToString(caption), UTF8ToString(description), width, height);
+  },
+  page_viewport_width: function () { return suitePage.viewport().width; },
+  page_viewport_height: function () { return suitePage.viewport().height; },
+  page_device_pixel_ratio: function () { return window.devicePixelRatio || 1; },
+  page_scale: function (scale, width, height, back) { suitePage.setScale(scale, width, height, back); },
+  page_control: function (index, kind, name, text, frame, left, top, width, height) {
+    suitePage.control(index, kind, UTF8ToString(name), UTF8ToString(text), frame, left, top, width, height);
+  },
+  page_style: function (index, family, pixels, bold, back, fore, align, border) {
+    suitePage.style(index, UTF8ToString(family), pixels, bold, back, fore, align, border);
+  },
+  page_bar: function (index, min, max, value, singleStep, pageStep) {
+    suitePage.bar(index, min, max, value, singleStep, pageStep);
+  },
+  page_set_text: function (index, text) { suitePage.setText(index, UTF8ToString(text)); },
+  page_set_checked: function (index, checked) { suitePage.setChecked(index, checked); },
+  page_set_place: function (index, left, top) { suitePage.setPlace(index, left, top); },
+  page_set_shown: function (index, shown) { suitePage.setShown(index, shown); },
+  page_set_colour: function (index, back) { suitePage.setColour(index, back); },
+  page_start_button: function (index) { suitePage.setStartButton(index); },
+  page_shown: function () { suitePage.shown(); },
+  page_paint: function (rgba, x, y, width, height) {
+    suitePage.paint(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), x, y, width, height);
+  },
+  // The run's frame goes to the screen: the page is left to the browser for a moment
+  // (a message to itself, which no timer clamps), to paint and to take input.
+  page_yield: function () {
+    return Asyncify.handleSleep(function (wakeUp) {
+      const channel = new MessageChannel();
+      channel.port1.onmessage = function () { wakeUp(); };
+      channel.port2.postMessage(0);
+    });
+  },
+  page_requests: function () { return suitePage.takeRequests(); },
+  page_ask: function (title, question) {
+    const t = UTF8ToString(title), q = UTF8ToString(question);
+    return Asyncify.handleSleep(function (wakeUp) {
+      suitePage.ask(t, q).then(function (yes) { wakeUp(yes ? 1 : 0); });
+    });
+  },
+  page_run: function (running) { suitePage.run(running); },
+  page_close: function () { suitePage.close(); },
+});

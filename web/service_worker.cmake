@@ -1,0 +1,15 @@
+# Writes the site's service worker: the list of its files, and a stamp of their
+# contents, so that a changed site replaces what a browser kept of the old one.
+set(quoted "")
+set(stamp "")
+foreach(file IN LISTS FILES)
+  file(SHA256 ${SITE}/${file} hash)
+  string(APPEND stamp ${hash})
+  list(APPEND quoted "'${file}'")
+endforeach()
+list(APPEND quoted "'./'")
+string(SHA256 SITE_STAMP "${stamp}")
+string(SUBSTRING ${SITE_STAMP} 0 12 SITE_STAMP)
+list(JOIN quoted ", " SITE_FILES)
+set(SUITE_VERSION ${VERSION})
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)

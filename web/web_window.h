@@ -1,0 +1,63 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "form.h"
+
+// The browser's window of a program: the program's Form shown as a web page. The page
+// (page.js) makes an element for every control of the layout, at its place in the
+// design, and a canvas for the drawing surface; this side tells it what changed and
+// hands it the surface's pixels at every frame boundary. A run sleeps through
+// Asyncify: while it waits, the browser paints and takes the user's input, which the
+// page holds for the run's end, except Esc and P, which reach the run at its next frame.
+class WebWindow : public FrontEnd {
+public:
+    explicit WebWindow(Form& form);
+    ~WebWindow() override;
+
+    Form& form() { return form_; }
+
+    // The page's side: a click on a control (an option becomes the chosen one; a check
+    // box gives its state now) and a scroll bar moved.
+    void clicked(int control, bool checked) { form_.clicked(control, checked); }
+    void scrolled(int control, int value) { form_.scrolled(control, value); }
+
+    void showPicture() override;
+
+protected:
+    void controlChanged(int control, Change what) override;
+    void handled() override;
+    int ask(const std::string& title, const std::string& question) override;
+    void runBegins() override;
+    void runEnded() override;
+    void closeWindow() override;
+
+private:
+    // Hands the page what the surface changed since the last frame, as RGBA rows.
+    void paintChanged();
+    // What the user asked of the run meanwhile: Esc stops it, P pauses and resumes it.
+    void obeyThePage();
+
+    Form& form_;
+    std::vector<std::uint8_t> rgba_;
+};
+
+// A program's window in the browser: the program's Form, shown.
+template <class Program>
+class Web final : public Program, public WebWindow {
+public:
+    Web() : WebWindow(static_cast<Form&>(*this)) {}
+};
+
+// The window the page's input goes to (one program to a page).
+void setPageWindow(WebWindow* window);
+
+// A program's main in the browser: makes its window, which lives as long as the page,
+// and returns; the page's events are served from then on.
+template <class Window>
+int showOnTheWeb()
+{
+    static Web<Window> window;
+    setPageWindow(&window);
+    return 0;
+}
