@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Installs what the suite needs to build, run and test (Debian 12, as root).
+# Installs what the suite needs (Debian 12, as root or with sudo): with no argument, to
+# build, run and test it on the desktop; `web`, to build the web version; `browser`, to
+# test the web version in headless Chromium.
 set -euo pipefail
-packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
-          fonts-liberation2 xvfb xdotool x11-utils x11-apps imagemagick
-          appstream desktop-file-utils dpkg-dev file libxcb1-dev
-          lintian qt6-svg-dev python3-pyatspi at-spi2-core dbus
-          openbox wmctrl python3-xlib)
+case "${1:-desktop}" in
+desktop)
+  packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev
+            fonts-liberation2 xvfb xdotool x11-utils x11-apps imagemagick
+            appstream desktop-file-utils dpkg-dev file libxcb1-dev
+            lintian qt6-svg-dev python3-pyatspi at-spi2-core dbus
+            openbox wmctrl python3-xlib) ;;
+web) packages=(emscripten cmake ninja-build fonts-liberation2 python3-fonttools python3-brotli) ;;
+browser) packages=(chromium chromium-driver python3-selenium python3-pil) ;;
+*) echo "usage: setup.sh [desktop|web|browser]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

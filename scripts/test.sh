@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the normal build with the package test,
-# then the tests again built with the address and undefined-behaviour sanitizers, and
-# random input for every program in a real window.
+# Sets up, builds and runs every test: the normal build with the package test, the
+# web version in headless Chromium, then the tests again built with the address and
+# undefined-behaviour sanitizers, and random input for every program in a real window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -11,6 +11,11 @@ bash scripts/build.sh build
 # from the launcher's menu entry, remove it.
 (cd build && cpack -G DEB >/dev/null)
 bash tests/xvfb/package_test.sh "$PWD"/build/svetlo-a-sipky_*.deb 88
+# The web version in a real browser: built from the same sources, each page's canvas
+# compared with the golden pictures in headless Chromium.
+bash scripts/web.sh
+bash scripts/setup.sh browser
+/usr/bin/python3 tests/web/web_test.py build-web/site
 bash scripts/build.sh build-sanitize -DSUITE_SANITIZE=ON -DSUITE_BENCH=OFF -DSUITE_RANDOM_EVENTS=1000 \
   -DSUITE_RANDOM_SEED=1
 # With leak detection; what Qt and the libraries under it keep to the end is suppressed.

@@ -150,7 +150,8 @@ var suitePage = (function () {
     s.fontSize = size + 'px';
     s.fontWeight = bold ? 'bold' : 'normal';
     s.color = css(fore);
-    s.textAlign = ['left', 'center', 'right'][align];
+    if (c.kind !== Kind.Command)
+      s.textAlign = ['left', 'center', 'right'][align];
     // An option on the window's grey is see-through, so a frame's caption above it stays whole.
     if (!((c.kind === Kind.Option || c.kind === Kind.Check) && back === kGrey))
       s.backgroundColor = css(back);
