@@ -233,9 +233,13 @@ var suitePage = (function () {
   // the user does waits.
   function call(name, control, value) {
     busy = true;
-    Module.ccall(name, null, ['number', 'number'], [control, value], {async: true}).then(() => {
+    const done = () => {
       busy = false;
       serveHeld();
+    };
+    Module.ccall(name, null, ['number', 'number'], [control, value], {async: true}).then(done, (error) => {
+      console.error(error);
+      done();
     });
   }
 
