@@ -330,6 +330,13 @@ var suitePage = (function () {
     }
   }
 
+  // A frame of the run went to the screen.
+  function framed() {
+    const now = performance.now();
+    longestGap = Math.max(longestGap, now - lastFrame);
+    lastFrame = now;
+  }
+
   function takeRequests() {
     const r = requests;
     requests = 0;
@@ -366,10 +373,19 @@ var suitePage = (function () {
     return settings.map((s) => s.text).join('; ');
   }
 
-  function run(running) {
+  // A run began, or it ended: how long it took, and how long the reference machine took.
+  let began = 0, lastFrame = 0, longestGap = 0;
+  function run(running, designedSeconds) {
     canvas.setAttribute('aria-busy', running ? 'true' : 'false');
-    if (running)
+    if (running) {
+      began = lastFrame = performance.now();
+      longestGap = 0;
       return;
+    }
+    framed();
+    canvas.dataset.seconds = ((performance.now() - began) / 1000).toFixed(3);
+    canvas.dataset.longestFrameGap = longestGap.toFixed(1);  // milliseconds between two frames
+    canvas.dataset.designedSeconds = designedSeconds.toFixed(3);
     requests = 0;
     canvas.setAttribute('aria-description', describing + ' Nakresleno s nastavením: ' + settingsDrawn() + '.');
     canvas.dataset.runs = String(++runs);
@@ -379,7 +395,7 @@ var suitePage = (function () {
   function close() { window.location.assign('index.html'); }
 
   return {open, viewport, setScale, control, style, bar, setText, setChecked, setPlace, setShown, setColour,
-          setStartButton, shown, paint, takeRequests, ask, run, close};
+          setStartButton, shown, paint, framed, takeRequests, ask, run, close};
 })();
 
 if ('serviceWorker' in navigator)

@@ -29,6 +29,7 @@ mergeInto(LibraryManager.library, {
   // The run's frame goes to the screen: the page is left to the browser for a moment
   // (a message to itself, which no timer clamps), to paint and to take input.
   page_yield: function () {
+    suitePage.framed();
     return Asyncify.handleSleep(function (wakeUp) {
       const channel = new MessageChannel();
       channel.port1.onmessage = function () { wakeUp(); };
@@ -42,6 +43,6 @@ mergeInto(LibraryManager.library, {
       suitePage.ask(t, q).then(function (yes) { wakeUp(yes ? 1 : 0); });
     });
   },
-  page_run: function (running) { suitePage.run(running); },
+  page_run: function (running, designedSeconds) { suitePage.run(running, designedSeconds); },
   page_close: function () { suitePage.close(); },
 });

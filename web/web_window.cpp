@@ -30,7 +30,7 @@ void page_paint(const std::uint8_t* rgba, int x, int y, int width, int height);
 void page_yield();  // asynchronous: the browser paints and takes input meanwhile
 int page_requests();
 int page_ask(const char* title, const char* question);  // asynchronous
-void page_run(int running);
+void page_run(int running, double designedSeconds);
 void page_close();
 }
 
@@ -193,12 +193,16 @@ int WebWindow::ask(const std::string& title, const std::string& question)
     return yes ? Form::vbYes : Form::vbNo;
 }
 
-void WebWindow::runBegins() { page_run(1); }
+void WebWindow::runBegins()
+{
+    designedBefore_ = form_.pacing().designedSeconds();
+    page_run(1, 0);
+}
 
 void WebWindow::runEnded()
 {
     paintChanged();
-    page_run(0);
+    page_run(0, form_.pacing().designedSeconds() - designedBefore_);
 }
 
 void WebWindow::closeWindow() { page_close(); }

@@ -40,6 +40,7 @@ private:
 
     Form& form_;
     std::vector<std::uint8_t> rgba_;
+    double designedBefore_ = 0;  // the pacing's designed seconds when the run began
 };
 
 // A program's window in the browser: the program's Form, shown.
