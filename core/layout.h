@@ -1,5 +1,8 @@
 #pragma once
+#include <algorithm>
+#include <cmath>
 #include <span>
+#include <string_view>
 
 #include "colour.h"
 
@@ -20,6 +23,21 @@ inline constexpr FontSpec TNR(double points, bool bold = false) { return {"Times
 inline constexpr FontSpec MSS(double points, bool bold = false) { return {"MS Sans Serif", points, bold}; }
 inline constexpr FontSpec Arial(double points, bool bold = false) { return {"Arial", points, bold}; }
 inline constexpr FontSpec Symbol(double points, bool bold = false) { return {"Symbol", points, bold}; }
+
+// The default font of the controls that carry none of their own.
+inline constexpr FontSpec kDefaultControlFont{"MS Sans Serif", 8.25, false};
+// The font a control is shown in: its own, or the default.
+constexpr const FontSpec& shownFont(const FontSpec& font) { return font.family ? font : kDefaultControlFont; }
+// The metric-compatible family that stands in for a designed one, on every front end
+// (Symbol's letters are written as Unicode Greek).
+constexpr const char* standInFamily(std::string_view family)
+{
+    if (family == "Times New Roman" || family == "Symbol")
+        return "Liberation Serif";
+    return "Liberation Sans";  // MS Sans Serif, Arial
+}
+// A size in points as whole pixels at 96 pixels per inch, times the window's scale.
+inline int pointsToPixels(double points, double scale = 1) { return int(std::lround(points * 96.0 / 72.0 * scale)); }
 
 enum class Kind {
     CommandButton,
@@ -52,6 +70,20 @@ struct Control {
 };
 
 using Layout = std::span<const Control>;
+
+// How far a scroll bar moves: an arrow by a hundredth of its range, the trough and the
+// Page keys by a tenth; a short bar goes one position at a time.
+struct BarSteps {
+    int single = 1, page = 1;
+};
+inline BarSteps barSteps(const Control& bar)
+{
+    const int range = bar.max - bar.min;
+    constexpr int shortRange = 20;
+    if (range <= shortRange)
+        return {};
+    return {std::max(1, int(std::lround(range / 100.0))), std::max(1, int(std::lround(range / 10.0)))};
+}
 
 // An option whose Click handler writes one number into one parameter box and does nothing else.
 struct OptionValue {

@@ -237,15 +237,13 @@ QWidget* DesktopWindow::create(const ControlState& state)
         break;
     }
     case Kind::HScrollBar: {
-        // The speed of the animation: an arrow moves it by a hundredth of its range, the
-        // trough and the Page keys by a tenth; a short bar goes one position at a time.
+        // The speed of the animation.
         auto* bar = new QScrollBar(Qt::Horizontal, parent);
         bar->setRange(c.min, c.max);
         bar->setValue(state.value);
-        const int range = c.max - c.min;
-        constexpr int shortRange = 20;
-        bar->setSingleStep(range > shortRange ? std::max(1, int(std::lround(range / 100.0))) : 1);
-        bar->setPageStep(range > shortRange ? std::max(1, int(std::lround(range / 10.0))) : 1);
+        const BarSteps steps = barSteps(c);
+        bar->setSingleStep(steps.single);
+        bar->setPageStep(steps.page);
         bar->setInvertedControls(false);  // Left and Home lower the value, Right and End raise it
         bar->setFocusPolicy(Qt::StrongFocus);
         const QString name = text.isEmpty() ? QStringLiteral("Rychlost animace") : text;

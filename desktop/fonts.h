@@ -7,4 +7,3 @@
 // metric-compatible stand-ins, the size in pixels at 96 pixels per inch
 // (points x 96 / 72) times the window's scale, so a layout looks the same on any screen.
 QFont fontFor(const FontSpec& font, double scale = 1);
-int pointsToPixels(double points, double scale = 1);

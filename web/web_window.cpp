@@ -40,20 +40,6 @@ WebWindow* pageWindow = nullptr;
 // A colour of the layout as the page writes it: 0xRRGGBB.
 int cssColour(Colour c) { return int(toArgb(c) & 0xFFFFFF); }
 
-// The stand-ins of the designed fonts, served with the page.
-const char* standIn(const char* family)
-{
-    const std::string_view f = family ? family : "MS Sans Serif";
-    return f == "Times New Roman" || f == "Symbol" ? "Liberation Serif" : "Liberation Sans";
-}
-
-// A font's size as the designed screen has it: points at 96 pixels per inch.
-int fontPixels(const FontSpec& font)
-{
-    constexpr double kDefaultControlPoints = 8.25;
-    return std::max(1, int(std::lround((font.family ? font.points : kDefaultControlPoints) * 96.0 / 72.0)));
-}
-
 // What page_requests says.
 constexpr int kStop = 1, kPauses = 2;
 }  // namespace
@@ -84,16 +70,13 @@ WebWindow::WebWindow(Form& form) : form_(form)
         const ControlState& c = controls[i];
         const Control& d = *c.design;
         page_control(i, int(d.kind), d.name, c.text.c_str(), c.frame, d.at.left, d.at.top, d.at.width, d.at.height);
-        page_style(i, standIn(d.font.family), fontPixels(d.font), d.font.bold, cssColour(c.back), cssColour(d.fore),
-                   int(d.align), d.border);
+        // The fonts of the design at one pixel to a pixel: the page magnifies them with the window.
+        const FontSpec& font = shownFont(d.font);
+        page_style(i, standInFamily(font.family), std::max(1, pointsToPixels(font.points)), font.bold,
+                   cssColour(c.back), cssColour(d.fore), int(d.align), d.border);
         if (d.kind == Kind::HScrollBar) {
-            // The speed of the animation: an arrow moves it by a hundredth of its range,
-            // the Page keys by a tenth; a short bar goes one position at a time.
-            const int range = d.max - d.min;
-            constexpr int shortRange = 20;
-            page_bar(i, d.min, d.max, c.value,
-                     range > shortRange ? std::max(1, int(std::lround(range / 100.0))) : 1,
-                     range > shortRange ? std::max(1, int(std::lround(range / 10.0))) : 1);
+            const BarSteps steps = barSteps(d);
+            page_bar(i, d.min, d.max, c.value, steps.single, steps.page);
         }
         page_set_checked(i, c.checked);
         page_set_shown(i, c.visible);
