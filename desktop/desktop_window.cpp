@@ -508,11 +508,20 @@ void DesktopWindow::about()
                        "Esc zastaví běžící animaci, P ji pozastaví a znovu rozběhne;<br>"
                        "F11 přepne na celou obrazovku a zpět;<br>F1 ukáže tento přehled.</p>")
             .arg(name.toHtmlEscaped(), whatItShows_.toHtmlEscaped(), QString::fromUtf8(kSuiteVersion), address);
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("O programu ") + title_, text, QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("about"));
-    box.setTextFormat(Qt::RichText);
-    box.setIconPixmap(windowIcon().pixmap(64));
-    box.exec();
+    // Not modal, so that the window behind it still takes a close from the window
+    // manager; it closes with its window. F1 again brings the open one forward.
+    if (auto* open = findChild<QMessageBox*>(QStringLiteral("about"))) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("O programu ") + title_, text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("about"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->setTextFormat(Qt::RichText);
+    box->setIconPixmap(windowIcon().pixmap(64));
+    box->show();
 }
 
 void DesktopWindow::toggleFullScreen()
@@ -541,6 +550,8 @@ void DesktopWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (auto* about = findChild<QMessageBox*>(QStringLiteral("about")))
+        about->close();
     QWidget::closeEvent(event);
 }
 

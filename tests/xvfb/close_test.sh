@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Closing a program under a window manager ends it within half a second in every state:
-# idle, during a run, and while its yes/no question is open (Alt+F4 on the question, or
-# a close of the window behind it). The picture tells, over AT-SPI, when a run is on.
+# idle, during a run, while its yes/no question is open (Alt+F4 on the question, or
+# a close of the window behind it) and while its About box (F1) is open. The picture
+# tells, over AT-SPI, when a run is on.
 # usage: close_test.sh BIN_DIR [DISPLAY_HINT]
 if [ -z "${CLOSE_TEST_SESSION:-}" ]; then
   CLOSE_TEST_SESSION=1 exec dbus-run-session -- bash "$0" "$@"
@@ -62,6 +63,13 @@ for i in "${!programs[@]}"; do
   closed=$(now)
   xdotool key alt+F4
   closed_within "Alt+F4 while idle"
+
+  open "$program" "$title"
+  xdotool key F1
+  wait_for 'xdotool search --name "^O programu $title\$" >/dev/null' 10 || fail "$program: F1 showed no About box"
+  closed=$(now)
+  wmctrl -i -c "$wid"
+  closed_within "a close of the window behind its About box"
 
   if [ "$lasts" != short ]; then
     open "$program" "$title"
