@@ -1,9 +1,11 @@
 #include "numbers.h"
 
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace portable {
@@ -23,7 +25,7 @@ std::string shortestDecimal(double value, bool fixed)
     const std::size_t e = text.find('e');
     std::string digits = text.substr(negative, e - negative);
     if (digits.size() > 1)
-        digits.erase(1, 1);  // the point
+        digits.erase(1, std::strlen(std::localeconv()->decimal_point));  // the point, as the locale writes it
     const int exponent = std::atoi(text.c_str() + e + 1);
     std::string out = negative ? "-" : "";
     // Exponent form where the standard library's general form takes it: an exponent
@@ -73,7 +75,11 @@ double leadingNumber(std::string_view text)
         if (const std::size_t end = digitsFrom(j); end > j)
             i = end;
     }
-    return std::strtod(std::string(text.substr(0, i)).c_str(), nullptr);
+    // strtod reads the point of the user's locale: the number's point is written as that.
+    std::string number(text.substr(0, i));
+    if (const std::size_t point = number.find('.'); point != std::string::npos)
+        number.replace(point, 1, std::localeconv()->decimal_point);
+    return std::strtod(number.c_str(), nullptr);
 }
 }  // namespace portable
 

@@ -1,9 +1,10 @@
 #pragma once
-// Golden pictures of the drawing area: compared with a small tolerance; with
-// SUITE_UPDATE_GOLDEN=1 in the environment the test writes the picture instead
-// (scripts/update-golden.sh), and a person looks at it before it is committed.
+// Golden pictures of the drawing area, compared with a small tolerance. With
+// SUITE_PICTURES_DRAWN=DIR in the environment the picture drawn is also written to DIR
+// (scripts/update-golden.sh takes them from there); the comparison is made all the same.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
 #include <QString>
 
@@ -11,11 +12,9 @@ inline ::testing::AssertionResult matchesGolden(const QImage& picture, const QSt
                                                 double allowedShare = 0.0005)
 {
     const QString path = QStringLiteral(SUITE_GOLDEN_DIR "/") + name + QStringLiteral(".png");
-    if (qEnvironmentVariableIntValue("SUITE_UPDATE_GOLDEN") == 1) {
-        if (!picture.save(path))
-            return ::testing::AssertionFailure() << "cannot write " << path.toStdString();
-        return ::testing::AssertionSuccess() << "written";
-    }
+    if (const QString drawn = qEnvironmentVariable("SUITE_PICTURES_DRAWN"); !drawn.isEmpty())
+        if (!QDir().mkpath(drawn) || !picture.save(drawn + QLatin1Char('/') + name + QStringLiteral(".png")))
+            return ::testing::AssertionFailure() << "cannot write the picture drawn into " << drawn.toStdString();
     QImage golden(path);
     if (golden.isNull())
         return ::testing::AssertionFailure() << "no golden picture " << path.toStdString();
