@@ -87,6 +87,11 @@ class X11:
             raise SystemExit("the X server has no XTEST")
         self.atoms = {}
         self.keycodes = {}
+        # A program answers a ping on the root window (StructureNotify); a window of the
+        # driver's own, never shown, asks the window manager for its frame extents.
+        self.root.change_attributes(event_mask=X.StructureNotifyMask)
+        self.helper = self.root.create_window(0, 0, 1, 1, 0, self.d.screen().root_depth)
+        self.token = 0
 
     def atom(self, name):
         if name not in self.atoms:
@@ -201,6 +206,42 @@ class X11:
 
     def close_through_wm(self, w):  # wmctrl -c
         self._to_wm(w, "_NET_CLOSE_WINDOW", [X.CurrentTime, 2])
+
+    def wm_round_trip(self, seconds=3.0):
+        """Waits until the window manager has handled every request made before (the
+        driver's and the programs'): it answers a request for a window's frame extents
+        in its turn. Whether it answered within the time."""
+        self.helper.delete_property(self.atom("_NET_FRAME_EXTENTS"))
+        self._to_wm(self.helper, "_NET_REQUEST_FRAME_EXTENTS", [])
+        return until(lambda: self.property(self.helper, "_NET_FRAME_EXTENTS") is not None, seconds, 0.002)
+
+    def decoration(self):
+        """The window manager's frame around a normal window: left, right, top, bottom."""
+        value = self.property(self.helper, "_NET_FRAME_EXTENTS")
+        return tuple(value) if value is not None and len(value) == 4 else (0, 0, 0, 0)
+
+    def ping(self, w, seconds=3.0):
+        """Whether the program of the window answers a ping within the time. It answers
+        in its turn, after it has read the input sent to it before (at a run's frames
+        too); its answer comes to the root window."""
+        self.token = self.token % 0x7FFFFFFF + 1
+        token = self.token
+        event = protocol.event.ClientMessage(window=w, client_type=self.atom("WM_PROTOCOLS"),
+                                             data=(32, [self.atom("_NET_WM_PING"), token, w.id, 0, 0]))
+        gone = xerror.CatchError(xerror.BadWindow)
+        w.send_event(event, event_mask=0, onerror=gone)
+        self.d.sync()
+        if gone.get_error():
+            return False
+        deadline = now() + seconds
+        while now() < deadline:
+            while self.d.pending_events():
+                e = self.d.next_event()
+                if (e.type == X.ClientMessage and e.client_type == self.atom("WM_PROTOCOLS")
+                        and e.data[1][0] == self.atom("_NET_WM_PING") and e.data[1][1] == token):
+                    return True
+            time.sleep(0.002)
+        return False
 
     def minimise(self, w):
         self._to_wm(w, "WM_CHANGE_STATE", [3])  # IconicState
@@ -343,7 +384,7 @@ class Tally:
         self.failures = []  # (kind, text)
         self.runs = 0
         self.exits = 0
-        self.exits_by_keyboard = 0
+        self.exits_asked = collections.Counter()  # exits after what may have reached Konec
         self.restarts = 0
         self.storm_clicks = 0
         self.longest_run = 0.0
@@ -376,7 +417,9 @@ class Instance:
         self.scale = 0  # the window's pixels per pixel of its accessible extents
         self.expected_end = False  # a close or Konec was sent: an exit is expected
         self.killed = False
-        self.may_have_pressed_konec = False
+        # What sent since the program was last seen idle with its input handled may end
+        # it: a click that may reach Konec, Space or Enter that Konec may take.
+        self.may_end = None
 
     def alive(self):
         return self.proc.poll() is None
@@ -490,6 +533,13 @@ class Instance:
         return [(w, caption) for w, caption in self.driver.x.windows_of(self.pid)
                 if self.main is None or w.id != self.main.id]
 
+    def question_frame(self):
+        """The question box's accessible, when one is open."""
+        for child in children(self.app) if self.app is not None else []:
+            if name(child) == self.driver.title:
+                return child
+        return None
+
     def question_buttons(self):
         """Ano and Ne of the open question box, on the screen: {name: (x, y)}."""
         box = self.question()
@@ -579,6 +629,7 @@ class Driver:
         self.question_keep = 0
         self.silent_since = None  # since when the program has not answered over AT-SPI
         self.f11_pending = 0
+        self.f11_unsure = False  # an F11 sent may not have changed the window yet
         self.minimised = False
         # The time the whole test may take, for the bound on runs: a long run is let go
         # on only while the time left allows it.
@@ -617,6 +668,7 @@ class Driver:
         self.question_since = None
         self.silent_since = None
         self.f11_pending = 0
+        self.f11_unsure = False
         self.minimised = False
         self.last_open = {}
         self.layout_changed = now()
@@ -632,6 +684,8 @@ class Driver:
             return
         if not opened:
             self.ended()
+            return
+        self.settle()  # a window maximised as it opens
 
     def ended(self):
         """The program has exited: how, and what its stderr says."""
@@ -650,8 +704,8 @@ class Driver:
                 kind = "leak" if "ERROR: LeakSanitizer" in text else "crash"
                 self.fail(kind, "the program ended with %s (instance %d, its output in %s)" % (how, inst.number, inst.err_path))
             elif not inst.expected_end:
-                if inst.may_have_pressed_konec:
-                    self.tally.exits_by_keyboard += 1
+                if inst.may_end:
+                    self.tally.exits_asked[inst.may_end] += 1
                 else:
                     self.fail("crash", "the program ended on its own, with no close, Space, Enter or click "
                               "on Konec sent (instance %d)" % inst.number)
@@ -751,30 +805,83 @@ class Driver:
             until(lambda: self.x.geometry(inst.main) is not None and self.x.active() == inst.main.id, 1)
             self.minimised = False
             self.layout_changed = now()
-            # The program has seen it too (its input from the window manager comes in order);
-            # a move or resize asked for while it was minimised is done now.
-            until(lambda: inst.frame_active() is not False, 1)
-            self.settle(inst.main)
+            self.settle()
 
-    def settle(self, w):
-        """Waits until the window manager has placed the window (three looks at its
-        geometry, 40 ms apart, agree) and, for the main window, until the program has
-        laid it out at that size (its accessible extents are the window's size at the
-        program's scale); at most two seconds."""
+    def settle(self, box=None):
+        """Waits until what was asked of the window is done: the program has handled the
+        input sent before (two pings answered in turn: what the first one's round of
+        events asked of the window manager has gone out by the second), the window
+        manager has handled every request made before (the driver's and the program's),
+        and the program has laid its window out where the window now is (its accessible
+        extents are the window's geometry at the program's scale). Whether all of it
+        came within its bounds; a minimised window has no layout to wait for. With the
+        question box: until its layout is where it stands."""
         inst = self.instance
-        last = [self.x.geometry(w)]
-        agreed = [0]
+        if not (self.x.ping(inst.main) and self.x.ping(inst.main) and self.x.wm_round_trip()):
+            self.note("the window did not settle: no answer")
+            return False
+        window, node = (inst.main, inst.frame) if box is None else (box, inst.question_frame())
+        if self.x.geometry(window) is None or node is None or not inst.scale:
+            return True
 
-        def still():
-            g = self.x.geometry(w)
-            agreed[0] = agreed[0] + 1 if g == last[0] else 0
-            same = agreed[0] >= 2
-            last[0] = g
-            if not same or g is None or w.id != inst.main.id or not inst.scale:
-                return same
-            e = extents(inst.frame)
-            return e is not None and abs(e[2] * inst.scale - g[2]) <= 3 and abs(e[3] * inst.scale - g[3]) <= 3
-        until(still, 2, 0.04)
+        def agree():
+            g, e = self.x.geometry(window), extents(node)
+            return g is not None and e is not None and all(abs(e[i] * inst.scale - g[i]) <= 3 for i in range(4))
+        if until(agree, 3, 0.02):
+            return True
+        self.note("the window did not settle: its layout %s, its geometry %s"
+                  % (extents(node), self.x.geometry(window)))
+        return False
+
+    def confirm_idle(self):
+        """Whether the program is idle with everything sent so far handled: then nothing
+        sent before can still end it or change its window, and the doubts it left are
+        cleared. (An accessible's answer comes after the window's input that the pings
+        saw has been delivered; a run or a question shows as busy.)"""
+        inst = self.instance
+        if self.gone() or self.state() != "idle" or not self.settle():
+            return False
+        if inst.busy() is not False or inst.question() is not None or not self.x.managed(inst.main):
+            return False
+        if inst.may_end:
+            self.note("idle: what may have ended it (%s) did not" % inst.may_end)
+        inst.may_end = None
+        self.f11_unsure = False
+        return True
+
+    # Around Konec's place, what may still reach it (a pixel's rounding, an edge).
+    KONEC_MARGIN = 6
+
+    def judge_click(self, x, y):
+        """Whether a click at x, y on the screen may reach Konec: at its place in the window
+        as it stands, and while an F11 may be on its way, also at its place in the window
+        full screen or maximised (the window's layout in it stays; only where it stands
+        changes), or on the maximised window's title bar (its close button)."""
+        inst = self.instance
+        konec = inst.control("push button", "Konec")
+        m = inst.mapping()
+        if konec is None or m is None:
+            return
+        e = extents(konec)
+        if e is None:
+            inst.may_end = inst.may_end or "a click on the window, Konec unknown"
+            return
+        kx, ky, kw, kh = m.rect(e)
+        local = (kx - m.cx, ky - m.cy)
+        origins = [(m.cx, m.cy)]
+        left, _, top, _ = self.x.decoration()
+        if self.f11_unsure:
+            origins += [(0, 0), (left, top)]
+            if y < top + self.KONEC_MARGIN:
+                inst.may_end = inst.may_end or "a click where a title bar may be"
+        r = self.KONEC_MARGIN
+        for ox, oy in origins:
+            if ox + local[0] - r <= x <= ox + local[0] + kw + r and oy + local[1] - r <= y <= oy + local[1] + kh + r:
+                inst.may_end = inst.may_end or "a click that may reach Konec"
+
+    def click(self, x, y):
+        self.judge_click(x, y)
+        self.x.click(x, y)
 
     def point_of(self, node, rng, centre=False):
         m = self.instance.mapping()
@@ -800,8 +907,11 @@ class Driver:
             inst.refresh()
         if self.question_open() and now() - self.question_since >= self.question_keep:
             return self.answer(rng)
+        if (inst.may_end or self.f11_unsure) and self.state() == "idle":
+            self.confirm_idle()
         if self.f11_pending and rng.random() < 0.3:
             self.f11_pending -= 1
+            self.f11_unsure = True
             self.x.key("F11")
             self.tally.events["key F11"] += 1
             self.note("key F11 (back)")
@@ -838,7 +948,7 @@ class Driver:
         p = self.point_of(node, rng)
         if p is None:
             return
-        self.x.click(*p)
+        self.click(*p)
         if n == "Start":
             self.count_start()
             self.tally.events["Start"] += 1
@@ -857,7 +967,7 @@ class Driver:
             return
         clicks = rng.randint(5, 20)
         for _ in range(clicks):
-            self.x.click(*p)
+            self.click(*p)
             self.count_start()
             time.sleep(rng.uniform(0.005, 0.04))
         self.tally.events["Start storm"] += 1
@@ -873,14 +983,7 @@ class Driver:
             return
         cx, cy, cw, ch = m.shown
         x, y = cx + rng.uniform(0, cw - 1), cy + rng.uniform(0, ch - 1)
-        konec = inst.control("push button", "Konec")
-        if konec is not None:
-            e = extents(konec)
-            if e is not None:
-                kx, ky, kw, kh = m.rect(e)
-                if kx - 2 <= x <= kx + kw + 2 and ky - 2 <= y <= ky + kh + 2:
-                    inst.may_have_pressed_konec = True
-        self.x.click(x, y)
+        self.click(x, y)
         self.tally.events["click anywhere"] += 1
         self.note("click at %d,%d" % (x, y))
 
@@ -902,11 +1005,11 @@ class Driver:
         arrow = min(h, w / 4)  # the arrow buttons are as wide as the bar is high
         what = weighted(rng, [("left arrow", 2), ("right arrow", 2), ("trough", 3), ("drag", 3)])
         if what == "left arrow":
-            self.x.click(x0 + arrow / 2, y)
+            self.click(x0 + arrow / 2, y)
         elif what == "right arrow":
-            self.x.click(x0 + w - arrow / 2, y)
+            self.click(x0 + w - arrow / 2, y)
         elif what == "trough":
-            self.x.click(x0 + arrow + rng.uniform(0, w - 2 * arrow), y)
+            self.click(x0 + arrow + rng.uniform(0, w - 2 * arrow), y)
         else:
             # From the thumb (where the value puts it) to anywhere along the bar, or past its ends.
             try:
@@ -919,12 +1022,14 @@ class Driver:
             at = 0 if high <= low else (value - low) / (high - low)
             sx = x0 + arrow + thumb / 2 + at * (trough - thumb)
             to = x0 + rng.uniform(-0.2, 1.3) * w
+            self.judge_click(sx, y)
             self.x.move(sx, y)
             self.x.press()
             steps = rng.randint(3, 12)
             for i in range(1, steps + 1):
                 self.x.move(sx + (to - sx) * i / steps, y + rng.uniform(-3, 3))
                 time.sleep(0.01)
+            self.judge_click(to, y)
             self.x.release()
         self.tally.events["speed bar " + what] += 1
         self.note("speed bar '%s': %s" % (n, what))
@@ -936,16 +1041,32 @@ class Driver:
             self.ensure_shown()
         if chord == ("F11",):
             self.f11_pending += 1
+            self.f11_unsure = True
         if chord in (("space",), ("Return",)):
-            inst.may_have_pressed_konec = True
             if not self.launcher:
                 self.count_start()  # Start may have the focus
+                self.judge_key()
         if chord == ("Escape",):
             self.escaped_in_run = self.busy_since is not None or self.escaped_in_run
         self.x.key(*chord)
         label = "+".join(k.replace("_L", "") for k in chord)
         self.tally.events["key " + label] += 1
         self.note("key " + label)
+        if chord == ("F11",) and not self.launcher and self.state() == "idle":
+            self.confirm_idle()  # the window full screen or back before the next event
+
+    def judge_key(self):
+        """Whether Space or Enter about to be sent may reach Konec: with the program idle and
+        all input before handled, when Konec has the focus; during a run or a question,
+        where input waits and keys held before it may move the focus, always."""
+        inst = self.instance
+        if not self.confirm_idle():
+            inst.may_end = inst.may_end or "Space or Enter while input waits"
+            return
+        konec = inst.control("push button", "Konec")
+        s = fresh_states(konec) if konec is not None else None
+        if s is None or s.contains(pyatspi.STATE_FOCUSED):
+            inst.may_end = "Space or Enter on Konec"
 
     def window_manager(self, rng):
         inst = self.instance
@@ -970,7 +1091,7 @@ class Driver:
             self.minimised = False
         self.tally.events["window " + what] += 1
         self.note("window manager: " + what)
-        self.settle(w)
+        self.settle()
         self.layout_changed = now()
 
     # -- the question box
@@ -1160,15 +1281,14 @@ class Driver:
         if node is None:
             return False
         self.ensure_shown()
-        self.settle(inst.main)
+        self.settle()
         p = self.point_of(node, rng)
         m = inst.mapping()
         sw, sh = self.x.screen_size()
         if p is None or m is None or not m.inside(*p) or not (0 <= p[0] < sw and 0 <= p[1] < sh):
             # A window moved or made small may hide Konec: maximised first.
             self.x.set_state(inst.main, 1, "_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ")
-            until(lambda: (lambda mm: mm is not None and mm.client[2] > 600)(inst.mapping()), 3)
-            self.settle(inst.main)
+            self.settle()
             p = self.point_of(node, rng)
             m = inst.mapping()
             if p is None or m is None or not m.inside(*p) or not (0 <= p[0] < sw and 0 <= p[1] < sh):
@@ -1445,8 +1565,9 @@ class Driver:
             parts.append("runs seen %d (the longest that ended by itself %s)"
                          % (t.runs, "%.2f s" % t.longest_run if t.longest_run else "none"))
         parts.append("closes %d (%s; the slowest exit after each kind: %s)" % (sum(t.closes.values()), closes, times))
+        asked = ", ".join("%s %d" % kv for kv in sorted(t.exits_asked.items()))
         parts.append("exits %d%s, restarts %d" % (
-            t.exits, "" if self.launcher else " (on Space or Enter on Konec %d)" % t.exits_by_keyboard, t.restarts))
+            t.exits, " (after %s)" % asked if asked else "", t.restarts))
         if not self.launcher:
             answers = ", ".join("%s %d" % kv for kv in sorted(t.answers.items()) if kv[0] != "asked")
             parts.append("question boxes %d, answered %s" % (t.answers["asked"], answers or "none"))
