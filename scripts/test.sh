@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the normal build with the package test, the
-# web version in headless Chromium, then the tests again built with the address and
+# web version in headless Chromium (also under random input), then the tests again built with the address and
 # undefined-behaviour sanitizers, and random input for every program in a real window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,6 +16,8 @@ bash tests/xvfb/package_test.sh "$PWD"/build/svetlo-a-sipky_*.deb 88
 bash scripts/web.sh
 bash scripts/setup.sh browser
 /usr/bin/python3 tests/web/web_test.py build-web/site
+# Seeded random input for every page in headless Chromium, 1000 events each.
+/usr/bin/python3 tests/web/random_input.py build-web/site 1000 1
 bash scripts/build.sh build-sanitize -DSUITE_SANITIZE=ON -DSUITE_BENCH=OFF -DSUITE_RANDOM_EVENTS=1000 \
   -DSUITE_RANDOM_SEED=1
 # With leak detection; what Qt and the libraries under it keep to the end is suppressed.

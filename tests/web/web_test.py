@@ -8,28 +8,23 @@ both ways, and goes back to the launcher with "Konec".
 """
 import base64
 import gzip
-import http.server
 import io
 import os
 import shutil
-import socketserver
 import sys
 import tempfile
-import threading
 import unittest
-from functools import partial
 
 from PIL import Image
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
+
+from browser import VIEWPORT, Site, browser, programs
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 FOLDERS = [a for a in sys.argv[1:] if os.path.isdir(a)]  # the rest names tests to run
 SITE = os.path.abspath(FOLDERS[0]) if FOLDERS else os.path.join(ROOT, 'build-web', 'site')
 GOLDEN = os.path.abspath(FOLDERS[1]) if len(FOLDERS) > 1 else os.path.join(ROOT, 'tests', 'golden')
-VIEWPORT = (800, 600)
 RUN_TIMEOUT = 90  # seconds; the longest run at the start-up speed takes about 12
 
 # What each program's golden picture was drawn with: the options clicked before each Start.
@@ -45,60 +40,11 @@ GOLDEN_RUNS = {
 }
 
 
-def programs():
-    with open(os.path.join(ROOT, 'programs.list'), encoding='utf-8') as f:
-        return [line.split('|') for line in f.read().splitlines() if line and not line.startswith('#')]
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-class Server(socketserver.ThreadingTCPServer):
-    daemon_threads = True
-
-    def handle_error(self, request, client_address):
-        # A browser that drops a connection it no longer needs is no fault of the site's.
-        if not isinstance(sys.exc_info()[1], (BrokenPipeError, ConnectionResetError)):
-            super().handle_error(request, client_address)
-
-
-class Site:
-    """The site served on a free port of the loopback, by a thread of this process."""
-
-    def __enter__(self):
-        handler = partial(QuietHandler, directory=SITE)
-        self.server = Server(('127.0.0.1', 0), handler)
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-        self.url = 'http://127.0.0.1:%d/' % self.server.server_address[1]
-        return self
-
-    def __exit__(self, *exc):
-        self.server.shutdown()
-        self.server.server_close()
-
-
-def browser(profile, pixel_ratio=1):
-    options = webdriver.ChromeOptions()
-    options.binary_location = '/usr/bin/chromium'
-    for a in ('--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-              '--disable-background-networking', '--disable-component-update', '--disable-sync',
-              '--force-device-scale-factor=%g' % pixel_ratio, '--user-data-dir=' + profile):
-        options.add_argument(a)
-    driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
-    # The window that gives the page a viewport of 800 x 600.
-    driver.set_window_size(*VIEWPORT)
-    inner = driver.execute_script('return [innerWidth, innerHeight]')
-    driver.set_window_size(2 * VIEWPORT[0] - inner[0], 2 * VIEWPORT[1] - inner[1])
-    return driver
-
-
 class Browser(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.profile = tempfile.mkdtemp(prefix='svetlo-web-')
-        cls.site = Site().__enter__()
+        cls.site = Site(SITE).__enter__()
         cls.driver = browser(cls.profile)
 
     @classmethod
@@ -260,7 +206,7 @@ class HighDensity(Browser):
     @classmethod
     def setUpClass(cls):
         cls.profile = tempfile.mkdtemp(prefix='svetlo-web-')
-        cls.site = Site().__enter__()
+        cls.site = Site(SITE).__enter__()
         cls.driver = browser(cls.profile, cls.PIXEL_RATIO)
 
     def test_the_picture_is_drawn_in_the_screens_own_pixels(self):
@@ -308,7 +254,7 @@ class SizeAndSpeed(unittest.TestCase):
     def test_every_page_is_small_and_paints_at_once(self):
         """Each page opened in a browser that has not seen the site: nothing comes from a cache."""
         report = []
-        with Site() as site:
+        with Site(SITE) as site:
             for folder, *_ in programs():
                 size = 0
                 for suffix in ('.html', '.js', '.wasm'):

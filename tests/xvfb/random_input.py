@@ -221,9 +221,9 @@ class X11:
         return tuple(value) if value is not None and len(value) == 4 else (0, 0, 0, 0)
 
     def ping(self, w, seconds=3.0):
-        """Whether the program of the window answers a ping within the time. It answers
-        in its turn, after it has read the input sent to it before (at a run's frames
-        too); its answer comes to the root window."""
+        """Whether the program of the window answers a ping within the time (None: the
+        window is gone). It answers in its turn, after it has read the input sent to it
+        before (at a run's frames too); its answer comes to the root window."""
         self.token = self.token % 0x7FFFFFFF + 1
         token = self.token
         event = protocol.event.ClientMessage(window=w, client_type=self.atom("WM_PROTOCOLS"),
@@ -232,7 +232,7 @@ class X11:
         w.send_event(event, event_mask=0, onerror=gone)
         self.d.sync()
         if gone.get_error():
-            return False
+            return None
         deadline = now() + seconds
         while now() < deadline:
             while self.d.pending_events():
@@ -385,6 +385,7 @@ class Tally:
         self.runs = 0
         self.exits = 0
         self.exits_asked = collections.Counter()  # exits after what may have reached Konec
+        self.unsettled = 0  # changes to the window the program did not follow within the bounds
         self.restarts = 0
         self.storm_clicks = 0
         self.longest_run = 0.0
@@ -729,7 +730,7 @@ class Driver:
     def observe(self):
         """Busy, question open, alive; keeps the runs' count and bounds a run's time."""
         inst = self.instance
-        if not inst.alive():
+        if self.gone():
             return
         question = inst.question() is not None
         if question and self.question_since is None:
@@ -817,8 +818,12 @@ class Driver:
         came within its bounds; a minimised window has no layout to wait for. With the
         question box: until its layout is where it stands."""
         inst = self.instance
-        if not (self.x.ping(inst.main) and self.x.ping(inst.main) and self.x.wm_round_trip()):
+        answered = self.x.ping(inst.main) and self.x.ping(inst.main)
+        if answered is None:
+            return False  # the window is gone: the program is ending
+        if not (answered and self.x.wm_round_trip()):
             self.note("the window did not settle: no answer")
+            self.tally.unsettled += 1
             return False
         window, node = (inst.main, inst.frame) if box is None else (box, inst.question_frame())
         if self.x.geometry(window) is None or node is None or not inst.scale:
@@ -831,6 +836,7 @@ class Driver:
             return True
         self.note("the window did not settle: its layout %s, its geometry %s"
                   % (extents(node), self.x.geometry(window)))
+        self.tally.unsettled += 1
         return False
 
     def confirm_idle(self):
@@ -1573,6 +1579,7 @@ class Driver:
             parts.append("question boxes %d, answered %s" % (t.answers["asked"], answers or "none"))
         else:
             parts.append("programs started by the cards %s" % dict(sorted(t.opened.items())))
+        parts.append("windows not settled within their bounds %d" % t.unsettled)
         parts.append("failures %d (%s)" % (len(t.failures), failures))
         parts.append("time: " + ", ".join("%s %.0f s" % kv for kv in sorted(t.spent.items())))
         print(" | ".join(parts), flush=True)

@@ -1,0 +1,747 @@
+#!/usr/bin/python3
+"""Seeded random input for the suite's pages in headless Chromium: every program's page
+and the launcher's, each in a browser of its own, two at a time.
+
+    /usr/bin/python3 tests/web/random_input.py SITE_DIR EVENTS SEED [PAGE ...]
+
+PAGE is a program's folder or "index" (the launcher); without any, all nine. Each page
+gets EVENTS events through the browser's own input (the DevTools protocol): mouse clicks
+and touch taps on the controls and anywhere, storms of Start clicks, the speed bar
+dragged, tapped and keyed, keys (Esc, P, Tab, Shift+Tab, Space, Enter, the arrows, the
+Page keys, F1, F11), the question answered every way or left open, the viewport resized
+and turned as a phone or tablet turns, reloads, history back and forward, and "Konec".
+It fails on an uncaught exception or an error on the console (a WebAssembly trap is
+one), a page not idle within a bound after Esc, a "Konec" that does not bring the
+launcher within a bound, a page that leaves for another on its own or stops answering,
+a card that opens another program than its own, and a picture still blank after a run
+that was let go to its end. Every event's choices come from the seed, the page and the
+event's number: a seed replays the same input as far as the page answers the same way.
+"""
+import collections
+import faulthandler
+import os
+import random
+import shutil
+import sys
+import tempfile
+import threading
+import time
+import traceback
+from concurrent.futures import ThreadPoolExecutor
+
+from selenium.common.exceptions import JavascriptException, TimeoutException, WebDriverException
+
+from browser import Site, browser, programs
+
+LAUNCHER = 'index'
+VERBOSE = os.environ.get('RANDOM_INPUT_VERBOSE') == '1'  # every event as it is sent
+# A run stops at its next frame after Esc; what was held before it is served then.
+IDLE_AFTER_ESC = 10.0
+# "Konec" clicked during a run is served when the run ends: after the Esc that stops it.
+KONEC_BOUND = 10.0
+# A page loads its module and draws its window within this.
+LOAD_BOUND = 30.0
+# A run let go on for this long at most (its slowest end takes minutes).
+SLOWEST_RUN = 60.0
+
+# Keys as the browser's input takes them: key, code, virtual key code, the text typed.
+KEYS = {
+    'Escape': ('Escape', 'Escape', 27, ''), 'p': ('p', 'KeyP', 80, 'p'), 'Tab': ('Tab', 'Tab', 9, ''),
+    'Space': (' ', 'Space', 32, ' '), 'Enter': ('Enter', 'Enter', 13, '\r'),
+    'ArrowLeft': ('ArrowLeft', 'ArrowLeft', 37, ''), 'ArrowRight': ('ArrowRight', 'ArrowRight', 39, ''),
+    'ArrowUp': ('ArrowUp', 'ArrowUp', 38, ''), 'ArrowDown': ('ArrowDown', 'ArrowDown', 40, ''),
+    'PageUp': ('PageUp', 'PageUp', 33, ''), 'PageDown': ('PageDown', 'PageDown', 34, ''),
+    'Home': ('Home', 'Home', 36, ''), 'End': ('End', 'End', 35, ''),
+    'F1': ('F1', 'F1', 112, ''), 'F11': ('F11', 'F11', 122, ''),
+}
+PROGRAM_KEYS = [('Tab', 3), ('Shift+Tab', 2), ('Space', 3), ('Enter', 2), ('Escape', 1.5), ('p', 2),
+                ('ArrowLeft', 2), ('ArrowRight', 2), ('ArrowUp', 0.5), ('ArrowDown', 0.5), ('PageUp', 1),
+                ('PageDown', 1), ('Home', 0.3), ('End', 0.3), ('F1', 0.5), ('F11', 0.5)]
+LAUNCHER_KEYS = [('Tab', 1), ('Shift+Tab', 1), ('ArrowLeft', 3), ('ArrowRight', 3), ('ArrowUp', 2),
+                 ('ArrowDown', 2), ('Enter', 1.5), ('Space', 0.5), ('Escape', 0.5), ('F1', 0.3), ('F11', 0.3)]
+# Viewports: desktops, a tablet and phones, each also turned.
+SCREENS = [(800, 600, 1, False), (1280, 800, 1, False), (1024, 768, 2, True), (390, 844, 3, True),
+           (360, 640, 2, True), (640, 480, 1, False)]
+
+# What the page is doing, in one look.
+LOOK = """
+const c = document.getElementById('picture'), q = document.getElementById('question');
+const a = document.activeElement;
+return {url: location.pathname.split('/').pop(), ready: !!(c && c.dataset.runs !== undefined),
+        busy: !!c && c.getAttribute('aria-busy') === 'true', runs: c ? Number(c.dataset.runs || 0) : 0,
+        question: !!(q && q.open), cards: document.querySelectorAll('#demonstrations a').length,
+        focus: a ? (a.id || a.tagName) : ''};
+"""
+# The shown controls of a program's page and where they are on the viewport.
+CONTROLS = """
+return Array.from(document.querySelectorAll('#page button, #page input, #page label')).map(e => {
+  const r = e.getBoundingClientRect();
+  return {id: e.id || (e.htmlFor ? 'label:' + e.htmlFor : ''), tag: e.tagName, type: e.type || '',
+          text: (e.textContent || '').trim(), x: r.left, y: r.top, w: r.width, h: r.height,
+          value: e.type === 'range' ? [Number(e.min), Number(e.max), Number(e.value)] : null};
+}).filter(c => c.w > 1 && c.h > 1);
+"""
+# Whether what a click at x, y reaches, or the focus, is the button "Konec".
+HITS_KONEC = """
+const e = arguments.length ? document.elementFromPoint(arguments[0], arguments[1]) : document.activeElement;
+const b = e && e.closest ? e.closest('button') : null;
+return !!b && b.closest('#page') !== null && b.textContent.trim() === 'Konec';
+"""
+BLANK = """
+const c = document.getElementById('picture');
+const d = new Uint32Array(c.getContext('2d').getImageData(0, 0, c.width, c.height).data.buffer);
+for (let i = 1; i < d.length; ++i) if (d[i] !== d[0]) return false;
+return true;
+"""
+
+
+def now():
+    return time.monotonic()
+
+
+def weighted(rng, pairs):
+    total = sum(w for _, w in pairs)
+    r = rng.random() * total
+    for item, w in pairs:
+        r -= w
+        if r < 0:
+            return item
+    return pairs[-1][0]
+
+
+class Failure(Exception):
+    pass
+
+
+class Tab:
+    """The browser's tab: the page's script, and input as the browser takes it from a user."""
+
+    def __init__(self, driver):
+        self.d = driver
+        self.cdp('Emulation.setTouchEmulationEnabled', enabled=True, maxTouchPoints=5)
+
+    def cdp(self, command, **params):
+        return self.d.execute_cdp_cmd(command, params)
+
+    def js(self, script, *args):
+        return self.d.execute_script(script, *args)
+
+    def click(self, x, y, count=1):
+        self.cdp('Input.dispatchMouseEvent', type='mouseMoved', x=x, y=y)
+        for n in range(1, count + 1):
+            self.cdp('Input.dispatchMouseEvent', type='mousePressed', x=x, y=y, button='left', buttons=1,
+                     clickCount=n)
+            self.cdp('Input.dispatchMouseEvent', type='mouseReleased', x=x, y=y, button='left', buttons=0,
+                     clickCount=n)
+
+    def drag(self, x0, y0, x1, y1, steps):
+        self.cdp('Input.dispatchMouseEvent', type='mouseMoved', x=x0, y=y0)
+        self.cdp('Input.dispatchMouseEvent', type='mousePressed', x=x0, y=y0, button='left', buttons=1,
+                 clickCount=1)
+        for i in range(1, steps + 1):
+            self.cdp('Input.dispatchMouseEvent', type='mouseMoved', x=x0 + (x1 - x0) * i / steps,
+                     y=y0 + (y1 - y0) * i / steps, button='left', buttons=1)
+        self.cdp('Input.dispatchMouseEvent', type='mouseReleased', x=x1, y=y1, button='left', buttons=0,
+                 clickCount=1)
+
+    def tap(self, x, y):
+        self.cdp('Input.dispatchTouchEvent', type='touchStart', touchPoints=[{'x': x, 'y': y}])
+        self.cdp('Input.dispatchTouchEvent', type='touchEnd', touchPoints=[])
+
+    def swipe(self, x0, y0, x1, y1, steps):
+        self.cdp('Input.dispatchTouchEvent', type='touchStart', touchPoints=[{'x': x0, 'y': y0}])
+        for i in range(1, steps + 1):
+            self.cdp('Input.dispatchTouchEvent', type='touchMove',
+                     touchPoints=[{'x': x0 + (x1 - x0) * i / steps, 'y': y0 + (y1 - y0) * i / steps}])
+        self.cdp('Input.dispatchTouchEvent', type='touchEnd', touchPoints=[])
+
+    def only_this_window(self):
+        """Closes what the browser opened beside the page (F1 opens its help in a window of
+        its own) and comes back to the page's: how many there were."""
+        mine = self.d.current_window_handle
+        others = [h for h in self.d.window_handles if h != mine]
+        for h in others:
+            self.d.switch_to.window(h)
+            self.d.close()
+        self.d.switch_to.window(mine)
+        return len(others)
+
+    def key(self, chord):
+        shift = chord.startswith('Shift+')
+        key, code, vk, text = KEYS[chord[6:] if shift else chord]
+        common = dict(key=key, code=code, windowsVirtualKeyCode=vk, nativeVirtualKeyCode=vk,
+                      modifiers=8 if shift else 0)
+        if text and not shift:
+            self.cdp('Input.dispatchKeyEvent', type='keyDown', text=text, unmodifiedText=text, **common)
+        else:
+            self.cdp('Input.dispatchKeyEvent', type='rawKeyDown', **common)
+        self.cdp('Input.dispatchKeyEvent', type='keyUp', **common)
+
+    def viewport(self, width, height, ratio, mobile, portrait):
+        self.cdp('Emulation.setDeviceMetricsOverride', width=width, height=height, deviceScaleFactor=ratio,
+                 mobile=mobile, screenOrientation={'type': 'portraitPrimary' if portrait else 'landscapePrimary',
+                                                   'angle': 0 if portrait else 90})
+
+    def desktop_viewport(self):
+        self.cdp('Emulation.clearDeviceMetricsOverride')
+
+
+class PageTest:
+    """One page under random input, in a browser of its own."""
+
+    def __init__(self, page, events, seed, url):
+        self.page = page
+        self.launcher = page == LAUNCHER
+        self.events = events
+        self.seed = seed
+        self.url = url
+        self.file = 'index.html' if self.launcher else page + '.html'
+        self.sent = 0
+        self.begun = now()
+        self.last = collections.deque(maxlen=40)
+        self.failures = []
+        self.counts = collections.Counter()
+        self.profile = tempfile.mkdtemp(prefix='svetlo-random-')
+        self.tab = None
+        # What the driver knows of the page.
+        self.look = {}
+        self.controls = []
+        self.controls_at = 0
+        self.busy_since = None
+        self.run_budget = 0
+        self.runs_seen = 0
+        self.escaped = False  # an Esc (or a reload) since the run began
+        self.konec_sent = False  # what may bring the launcher: Konec clicked, tapped or pressed
+        self.question_since = None
+        self.question_keep = 0
+        self.longest_run = 0.0
+        self.moving = True  # the page may be scrolling or laid out anew
+
+    # -- reporting
+    def note(self, text):
+        self.last.append('%7.2f #%d %s' % (now() - self.begun, self.sent, text))
+        if VERBOSE:
+            print('%s %s' % (self.page, self.last[-1]), flush=True)
+
+    def fail(self, kind, text):
+        self.failures.append((kind, text))
+        lines = ['FAIL %s: %s: %s (seed %d, event %d)' % (self.page, kind, text, self.seed, self.sent),
+                 '  the last events:'] + ['    ' + line for line in self.last]
+        print('\n'.join(lines), flush=True)
+
+    def rng(self, *what):
+        return random.Random('%s:%d:%d%s' % (self.page, self.seed, self.sent, ''.join(':' + str(w) for w in what)))
+
+    # -- the page's life
+    def open(self, why):
+        self.tab.d.get(self.url + self.file)
+        self.note('open %s (%s)' % (self.file, why))
+        self.wait_loaded(why)
+
+    def wait_loaded(self, why):
+        """Waits for the page to stand: a program's window made, or the launcher's cards. A
+        page the browser kept whole while it was away (its back-forward cache) comes back
+        as it was, with its run and what it held: what the driver knows of it stays."""
+        deadline = now() + LOAD_BOUND
+        while now() < deadline:
+            try:
+                self.look = self.tab.js(LOOK)
+            except (JavascriptException, WebDriverException):
+                self.look = {}
+            if self.look.get('ready') or self.look.get('cards'):
+                break
+            time.sleep(0.05)
+        else:
+            raise Failure('%s: %s did not load within %.0f s (%s)' % (why, self.file, LOAD_BOUND, self.look))
+        self.moving = True
+        if self.tab.js('return window.randomInputMark === true'):
+            self.note('the page came back as it was')
+            self.counts['pages kept by the browser'] += 1
+            return
+        self.tab.js('window.randomInputMark = true')
+        self.busy_since = None
+        self.question_since = None
+        self.escaped = False
+        self.konec_sent = False
+        self.runs_seen = self.look.get('runs', 0)
+        self.controls_at = 0
+        self.start = self.tab.js("const b = document.querySelector('#page button[title^=\"Spustí\"]');"
+                                 "return b ? b.id : ''")
+        self.console()
+
+    def console(self):
+        """Errors on the console since the last look: uncaught exceptions, WebAssembly traps,
+        what the page reported."""
+        for entry in self.tab.d.get_log('browser'):
+            if entry.get('level') == 'SEVERE':
+                self.fail('error', entry.get('message', '').strip())
+
+    def observe(self):
+        try:
+            look = self.tab.js(LOOK)
+        except TimeoutException:
+            raise Failure('the page does not answer its script (%s)' % self.file)
+        self.look = look
+        t = now()
+        if look['url'] != self.file:
+            return self.left(look['url'])
+        if self.launcher:
+            return
+        if look['question'] and self.question_since is None:
+            self.question_since = t
+            r = self.rng('question')
+            self.question_keep = weighted(r, [(0, 4), (r.uniform(0.2, 1.5), 3), (r.uniform(3, 8), 1)])
+            self.counts['questions'] += 1
+            self.note('question open (answered after %.1f s)' % self.question_keep)
+        elif not look['question']:
+            self.question_since = None
+        if look['busy'] and self.busy_since is None:
+            self.busy_since = t
+            self.escaped = False
+            r = self.rng('run')
+            budget = weighted(r, [(r.uniform(0.3, 3), 10), (r.uniform(3, 10), 3), (SLOWEST_RUN, 0.5)])
+            self.run_budget = min(budget, max(3.0, self.time_left() / 4))
+            self.note('run begins (let go on for %.1f s)' % self.run_budget)
+        elif not look['busy'] and self.busy_since is not None:
+            self.note('run ends after %.2f s' % (t - self.busy_since))
+            if not self.escaped:
+                self.longest_run = max(self.longest_run, t - self.busy_since)
+            self.busy_since = None
+        if look['runs'] > self.runs_seen:
+            self.counts['runs'] += look['runs'] - self.runs_seen
+            self.runs_seen = look['runs']
+            if not self.escaped and not look['busy'] and self.tab.js(BLANK):
+                self.fail('blank', 'the picture is blank after a run let go to its end (run %d)' % look['runs'])
+            if not look['busy']:
+                self.escaped = False
+
+    def time_left(self):
+        return max(0.0, self.events * 0.12 - (now() - self.begun))
+
+    def left(self, where):
+        """The page was left: for the launcher after "Konec", or by history; else a fault."""
+        self.note('the page is now %s' % where)
+        if not self.launcher and where == 'index.html' and self.konec_sent:
+            self.counts['back to the launcher'] += 1
+        elif self.launcher and where.endswith('.html') and where != 'index.html':
+            self.fail('lost open', 'the launcher opened %s by itself' % where)
+        else:
+            self.fail('left', '%s became %s with no Konec, card or history step sent' % (self.file, where))
+        self.open('again after leaving for %s' % where)
+
+    # -- the events
+    def run(self):
+        print('random input: %s, %d events, seed %d (replay: random_input.py SITE %d %d %s)'
+              % (self.file, self.events, self.seed, self.events, self.seed, self.page), flush=True)
+        self.tab = Tab(browser(self.profile, console=True))
+        try:
+            self.open('start')
+            while self.sent < self.events:
+                try:
+                    self.step()
+                except Failure as f:
+                    self.fail('hang', str(f))
+                    self.open('after a failure')
+                self.sent += 1
+                self.console()
+            self.finish()
+        finally:
+            self.tab.d.quit()
+            shutil.rmtree(self.profile, ignore_errors=True)
+        return self.report()
+
+    def step(self):
+        self.observe()
+        if self.launcher:
+            return self.launcher_event()
+        if self.question_since is not None and now() - self.question_since >= self.question_keep:
+            return self.answer()
+        if (self.busy_since is not None and self.question_since is None
+                and now() - self.busy_since > self.run_budget):
+            self.note('Esc: the run\'s bound of %.1f s' % self.run_budget)
+            self.counts['Esc (bound)'] += 1
+            self.escaped = True
+            self.tab.key('Escape')
+            self.busy_since = now()
+            self.run_budget = 3.0
+            return
+        rng = self.rng()
+        kind = weighted(rng, [('control', 20), ('tap', 8), ('storm', 2), ('anywhere', 8), ('bar', 7),
+                              ('key', 30), ('viewport', 2.5), ('reload', 0.6), ('history', 0.6),
+                              ('konec', 0.8), ('pause', 1.2)])
+        getattr(self, 'event_' + kind)(rng)
+        time.sleep(rng.uniform(0.002, 0.02))
+
+    def shown_controls(self):
+        self.still()
+        if now() - self.controls_at > 2:
+            self.controls = self.tab.js(CONTROLS)
+            self.controls_at = now()
+        return self.controls
+
+    def still(self):
+        """Waits until the page stands still (keys and focus scroll it smoothly, a new viewport
+        lays it out anew): two looks 50 ms apart agree; at most two seconds."""
+        if not self.moving:
+            return
+        look = "return [scrollX, scrollY, innerWidth, innerHeight]"
+        last = self.tab.js(look)
+        deadline = now() + 2
+        while now() < deadline:
+            time.sleep(0.05)
+            seen = self.tab.js(look)
+            if seen == last:
+                break
+            last = seen
+        self.moving = False
+        self.controls_at = 0
+
+    def konec_at(self, x, y):
+        """Whether a click at x, y reaches Konec (not while the question keeps the page inert)."""
+        self.still()
+        if not self.look.get('question') and self.tab.js(HITS_KONEC, x, y):
+            self.konec_sent = True
+
+    def point_in(self, c, rng):
+        return c['x'] + c['w'] * rng.uniform(0.25, 0.75), c['y'] + c['h'] * rng.uniform(0.25, 0.75)
+
+    def pick_control(self, rng):
+        pool = [(c, 6 if c['id'] == self.start else 1) for c in self.shown_controls()
+                if c['text'] != 'Konec' and c['type'] != 'range']
+        return weighted(rng, pool) if pool else None
+
+    def event_control(self, rng, touch=False):
+        c = self.pick_control(rng)
+        if c is None:
+            return
+        x, y = self.point_in(c, rng)
+        self.konec_at(x, y)
+        (self.tab.tap if touch else self.tab.click)(x, y)
+        self.counts[('tap ' if touch else 'click ') + ('Start' if c['id'] == self.start else 'control')] += 1
+        self.note('%s %s at %d,%d' % ('tap' if touch else 'click', c['id'] or c['text'], x, y))
+
+    def event_tap(self, rng):
+        if rng.random() < 0.7:
+            return self.event_control(rng, touch=True)
+        x, y = self.anywhere(rng)
+        self.konec_at(x, y)
+        self.tab.tap(x, y)
+        self.counts['tap anywhere'] += 1
+        self.note('tap at %d,%d' % (x, y))
+
+    def event_storm(self, rng):
+        start = [c for c in self.shown_controls() if c['id'] == self.start]
+        if not start:
+            return
+        x, y = self.point_in(start[0], rng)
+        clicks = rng.randint(5, 20)
+        touch = rng.random() < 0.3
+        for _ in range(clicks):
+            (self.tab.tap if touch else self.tab.click)(x, y)
+        self.counts['Start storm'] += 1
+        self.counts['Start clicks in storms'] += clicks
+        self.note('Start storm: %d %s at %d,%d' % (clicks, 'taps' if touch else 'clicks', x, y))
+
+    def anywhere(self, rng):
+        self.still()
+        size = self.tab.js('return [innerWidth, innerHeight]')
+        return rng.uniform(0, size[0] - 1), rng.uniform(0, size[1] - 1)
+
+    def event_anywhere(self, rng):
+        x, y = self.anywhere(rng)
+        self.konec_at(x, y)
+        double = rng.random() < 0.15
+        self.tab.click(x, y, 2 if double else 1)
+        self.counts['click anywhere'] += 1
+        self.note('%sclick at %d,%d' % ('double ' if double else '', x, y))
+
+    def event_bar(self, rng):
+        bars = [c for c in self.shown_controls() if c['type'] == 'range']
+        if not bars:
+            return
+        c = rng.choice(bars)
+        y = c['y'] + c['h'] / 2
+        what = weighted(rng, [('drag', 3), ('click', 2), ('tap', 2), ('swipe', 1), ('keys', 3)])
+        low, high, value = c['value']
+        at = c['x'] + c['w'] * ((value - low) / (high - low) if high > low else 0)
+        to = c['x'] + c['w'] * rng.uniform(-0.2, 1.2)
+        if what == 'drag':
+            self.tab.drag(at, y, to, y + rng.uniform(-4, 4), rng.randint(2, 10))
+        elif what == 'click':
+            self.tab.click(c['x'] + c['w'] * rng.random(), y)
+        elif what == 'tap':
+            self.tab.tap(c['x'] + c['w'] * rng.random(), y)
+        elif what == 'swipe':
+            self.tab.swipe(at, y, to, y, rng.randint(2, 8))
+        else:
+            self.tab.js("document.getElementById(arguments[0]).focus()", c['id'])
+            for _ in range(rng.randint(1, 4)):
+                self.tab.key(rng.choice(['ArrowLeft', 'ArrowRight', 'PageUp', 'PageDown', 'Home', 'End']))
+        self.controls_at = 0
+        self.counts['speed bar ' + what] += 1
+        self.note('speed bar %s: %s' % (c['id'], what))
+
+    def event_key(self, rng, keys=PROGRAM_KEYS):
+        chord = weighted(rng, keys)
+        if chord in ('Space', 'Enter') and not self.look.get('question') and self.tab.js(HITS_KONEC):
+            self.konec_sent = True
+        if chord == 'Escape':
+            self.escaped = True
+        focus = self.tab.js("const a = document.activeElement; return a ? a.id || a.tagName : ''")
+        self.moving = True
+        self.tab.key(chord)
+        self.counts['key ' + chord] += 1
+        self.note('key %s (the focus on %s)' % (chord, focus))
+        if chord == 'F1' and self.tab.only_this_window():
+            self.note('closed the browser\'s help that F1 opened')
+
+    def event_viewport(self, rng):
+        what = weighted(rng, [('screen', 3), ('turn', 2), ('desktop', 1)])
+        if what == 'desktop':
+            self.tab.desktop_viewport()
+            self.note('viewport: the window\'s own')
+        else:
+            width, height, ratio, mobile = rng.choice(SCREENS)
+            portrait = height > width
+            if what == 'turn':
+                width, height, portrait = height, width, not portrait
+            self.tab.viewport(width, height, ratio, mobile, portrait)
+            self.note('viewport %dx%d at %g%s%s' % (width, height, ratio, ' mobile' if mobile else '',
+                                                    ' turned' if what == 'turn' else ''))
+        self.controls_at = 0
+        self.moving = True
+        self.counts['viewport ' + what] += 1
+
+    def event_reload(self, rng):
+        self.counts['reload'] += 1
+        self.note('reload')
+        self.tab.js('location.reload()')
+        time.sleep(0.05)
+        self.wait_loaded('a reload')
+
+    def event_history(self, rng):
+        """Back, and forward again to the page (or the page opened anew when it was the first)."""
+        self.counts['history back and forward'] += 1
+        self.note('history back')
+        self.tab.js('history.back()')
+        time.sleep(rng.uniform(0.05, 0.5))
+        self.note('history forward')
+        self.tab.js('history.forward()')
+        deadline = now() + LOAD_BOUND
+        here = ''
+        while now() < deadline:
+            try:
+                here = self.tab.js('return location.pathname.split("/").pop()')
+            except WebDriverException:
+                here = ''
+            if here == self.file:
+                break
+            time.sleep(0.05)
+        if here != self.file:
+            self.open('after history back and forward, on %r' % here)
+        else:
+            self.wait_loaded('history back and forward')
+
+    def event_konec(self, rng):
+        """"Konec": clicked or tapped; a run it waits for is stopped; the launcher comes."""
+        konec = self.konec_button()
+        if konec is None:
+            # A viewport smaller than the window may leave Konec out of reach: the window's own first.
+            self.tab.desktop_viewport()
+            self.controls_at = 0
+            self.note('viewport: the window\'s own, to reach Konec')
+            konec = self.konec_button()
+        if konec is None:
+            return
+        if self.look.get('question') and not self.answer() and not self.answer('click Ne'):
+            raise Failure('the question does not close before Konec (%s)' % self.look)
+        x, y = self.point_in(konec, rng)
+        touch = rng.random() < 0.4
+        self.konec_sent = True
+        (self.tab.tap if touch else self.tab.click)(x, y)
+        self.counts['Konec'] += 1
+        self.note('Konec %s at %d,%d' % ('tapped' if touch else 'clicked', x, y))
+        t = now()
+        while now() - t < KONEC_BOUND:
+            look = self.tab.js(LOOK)
+            if look['url'] == 'index.html' and look.get('cards'):
+                self.counts['back to the launcher'] += 1
+                return self.open('after Konec')
+            if look['question']:
+                self.answer('click Ne')
+            elif look['busy'] and now() - t > 0.2:
+                self.escaped = True
+                self.tab.key('Escape')
+                self.note('Esc after Konec')
+            time.sleep(0.05)
+        raise Failure('Konec did not bring the launcher within %.0f s (the page: %s)' % (KONEC_BOUND, look))
+
+    def konec_button(self):
+        """Konec, when it is on the viewport."""
+        size = self.tab.js('return [innerWidth, innerHeight]')
+        for c in self.shown_controls():
+            if (c['tag'] == 'BUTTON' and c['text'] == 'Konec' and c['x'] >= 0 and c['y'] >= 0
+                    and c['x'] + c['w'] <= size[0] and c['y'] + c['h'] <= size[1]):
+                return c
+        return None
+
+    def answer(self, how=None):
+        """The question answered (Enter and Space press the button with the focus, if one
+        has it); whether it closed. One that stays open is answered again at the next event."""
+        rng = self.rng('answer')
+        how = how or weighted(rng, [('click Ano', 3), ('click Ne', 3), ('tap Ano', 1), ('tap Ne', 1), ('Enter', 2),
+                                    ('Escape', 2), ('Space', 1)])
+        if how.startswith(('click', 'tap')):
+            button = 'ano' if how.endswith('Ano') else 'ne'
+            r = self.tab.js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                            "return [r.left + r.width / 2, r.top + r.height / 2]", button)
+            (self.tab.tap if how.startswith('tap') else self.tab.click)(*r)
+        else:
+            self.tab.key(how)
+        self.counts['question ' + how] += 1
+        self.note('question answered: ' + how)
+        deadline = now() + 3
+        while now() < deadline and self.tab.js(LOOK)['question']:
+            time.sleep(0.02)
+        if self.tab.js(LOOK)['question']:
+            self.note('the question stayed open (the focus on %s)' % self.tab.js(LOOK)['focus'])
+            self.question_keep = 0
+            return False
+        self.question_since = None
+        return True
+
+    def event_pause(self, rng):
+        """Lets the page be a moment, then the idle check: Esc, and idle within a bound."""
+        self.counts['pause'] += 1
+        self.note('pause')
+        limit = now() + weighted(rng, [(rng.uniform(0.2, 1), 3), (rng.uniform(1, 4), 1)])
+        while now() < limit:
+            self.observe()
+            if self.busy_since is None and self.question_since is None:
+                break
+            time.sleep(0.05)
+        self.idle_check('pause')
+
+    def idle_check(self, why):
+        for attempt in range(3):
+            self.observe()
+            if self.look['question'] and not self.answer() and not self.answer('click Ne'):
+                raise Failure('%s: the question does not close (%s)' % (why, self.look))
+            self.escaped = True
+            self.tab.key('Escape')
+            self.note('Esc (%s)' % why)
+            t = now()
+            while now() - t < IDLE_AFTER_ESC:
+                self.observe()
+                if not self.look['busy'] and not self.look['question']:
+                    return
+                if self.look['question']:
+                    break  # a run that held Starts served after the Esc asks: answered, then again
+                time.sleep(0.05)
+            else:
+                raise Failure('%s: not idle %.0f s after Esc (%s)' % (why, IDLE_AFTER_ESC, self.look))
+        raise Failure('%s: still asking after three Esc (%s)' % (why, self.look))
+
+    # -- the launcher
+    def launcher_event(self):
+        rng = self.rng()
+        kind = weighted(rng, [('card', 4), ('card tap', 2), ('key', 30), ('anywhere', 6), ('viewport', 3),
+                              ('reload', 0.8), ('history', 0.8)])
+        if kind.startswith('card'):
+            return self.open_card(rng, touch=kind == 'card tap')
+        if kind == 'key':
+            chord = weighted(rng, LAUNCHER_KEYS)
+            focused = self.tab.js("const a = document.activeElement; return a && a.id.startsWith('card-') ? a.id : ''")
+            if chord in ('Enter',) and focused:
+                return self.opened_by(lambda: self.tab.key(chord), focused[5:], 'Enter on ' + focused)
+            self.moving = True
+            self.tab.key(chord)
+            self.counts['key ' + chord] += 1
+            self.note('key ' + chord)
+            if chord == 'F1' and self.tab.only_this_window():
+                self.note('closed the browser\'s help that F1 opened')
+        elif kind == 'anywhere':
+            x, y = self.anywhere(rng)
+            card = self.tab.js("const e = document.elementFromPoint(arguments[0], arguments[1]);"
+                               "const a = e && e.closest('#demonstrations a'); return a ? a.id : ''", x, y)
+            if card:
+                return self.opened_by(lambda: self.tab.click(x, y), card[5:], 'click at %d,%d' % (x, y))
+            self.tab.click(x, y)
+            self.counts['click anywhere'] += 1
+            self.note('click at %d,%d' % (x, y))
+        else:
+            getattr(self, 'event_' + kind)(rng)
+
+    def open_card(self, rng, touch):
+        self.still()
+        cards = self.tab.js("return Array.from(document.querySelectorAll('#demonstrations a')).map(a => {"
+                            "const r = a.getBoundingClientRect(); return [a.id, r.left, r.top, r.width, r.height];})"
+                            ".filter(c => c[3] > 4 && c[4] > 4 && c[2] >= 0 && c[2] + c[4] <= innerHeight)")
+        if not cards:
+            return self.tab.js('scrollTo(0, 0)')
+        card, x0, y0, w, h = rng.choice(cards)
+        x, y = x0 + w * rng.uniform(0.2, 0.8), y0 + h * rng.uniform(0.2, 0.8)
+        self.opened_by(lambda: (self.tab.tap if touch else self.tab.click)(x, y), card[5:],
+                       '%s on %s' % ('tap' if touch else 'click', card))
+
+    def opened_by(self, act, program, label):
+        """A card opened: its program's page comes, and the launcher again by history."""
+        act()
+        self.counts['cards opened'] += 1
+        self.note(label)
+        deadline = now() + LOAD_BOUND
+        look = {}
+        while now() < deadline:
+            look = self.tab.js(LOOK)
+            if look['url'] != 'index.html' and look.get('ready'):
+                break
+            time.sleep(0.05)
+        if look.get('url') != program + '.html':
+            self.fail('lost open', '%s opened %s, not %s.html' % (label, look.get('url'), program))
+        self.open('back from %s' % program)
+
+    # -- the end
+    def finish(self):
+        if not self.launcher:
+            self.observe()
+            self.idle_check('the end')
+        self.console()
+
+    def report(self):
+        kinds = collections.Counter(k for k, _ in self.failures)
+        line = ('%s: seed %d, %d events in %.0f s | %s | the longest run let go to its end %.1f s | failures %d (%s)'
+                % (self.file, self.seed, self.sent, now() - self.begun,
+                   ', '.join('%s %d' % kv for kv in sorted(self.counts.items())), self.longest_run,
+                   len(self.failures), ', '.join('%s %d' % kv for kv in sorted(kinds.items())) or 'none'))
+        return line, len(self.failures)
+
+
+def main():
+    faulthandler.register(15, all_threads=True)  # a test that is ended says where it stood
+    if len(sys.argv) < 4:
+        raise SystemExit(__doc__)
+    site_dir, events, seed = os.path.abspath(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3])
+    pages = sys.argv[4:] or [p[0] for p in programs()] + [LAUNCHER]
+    print('browser random input: %d pages, %d events each, seed %d' % (len(pages), events, seed), flush=True)
+    lock = threading.Lock()
+    results = {}
+    with Site(site_dir) as site:
+        def one(page):
+            try:
+                line, failed = PageTest(page, events, seed, site.url).run()
+            except Exception:  # the driver's own fault or the browser's end: reported, not hidden
+                line, failed = '%s: the test broke off:\n%s' % (page, traceback.format_exc()), 1
+            with lock:
+                results[page] = (line, failed)
+                print(line, flush=True)
+        with ThreadPoolExecutor(2) as pool:
+            list(pool.map(one, pages))
+    failed = sum(f for _, f in results.values())
+    print('browser random input, seed %d: %d pages, %d failures%s'
+          % (seed, len(pages), failed, '' if not failed else ' (replay: random_input.py SITE %d %d PAGE)'
+             % (events, seed)), flush=True)
+    return 1 if failed else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
