@@ -81,12 +81,19 @@ return Array.from(document.querySelectorAll('#page button, #page input, #page la
           value: e.type === 'range' ? [Number(e.min), Number(e.max), Number(e.value)] : null};
 }).filter(c => c.w > 1 && c.h > 1);
 """
-# Whether what a click at x, y reaches, or the focus, is the button "Konec".
-HITS_KONEC = """
+# What a point of the layout (client coordinates) reaches: "Konec", a launcher's card (its
+# id) or nothing of the two; without a point, what has the focus.
+TARGET = """
 const e = arguments.length ? document.elementFromPoint(arguments[0], arguments[1]) : document.activeElement;
 const b = e && e.closest ? e.closest('button') : null;
-return !!b && b.closest('#page') !== null && b.textContent.trim() === 'Konec';
+if (b && b.closest('#page') && b.textContent.trim() === 'Konec') return 'Konec';
+const card = e && e.closest ? e.closest('#demonstrations a') : null;
+return card ? card.id : '';
 """
+# Where the page stands: its scroll, its viewport's size, and where the part a phone shows
+# of it (the visual viewport, zoomed and panned) begins. The browser's input comes in the
+# page's own pixels from where that part begins.
+VIEW = "const v = visualViewport; return [scrollX, scrollY, innerWidth, innerHeight, v.offsetLeft, v.offsetTop];"
 BLANK = """
 const c = document.getElementById('picture');
 const d = new Uint32Array(c.getContext('2d').getImageData(0, 0, c.width, c.height).data.buffer);
@@ -384,23 +391,37 @@ class PageTest:
         lays it out anew): two looks 50 ms apart agree; at most two seconds."""
         if not self.moving:
             return
-        look = "return [scrollX, scrollY, innerWidth, innerHeight]"
-        last = self.tab.js(look)
+        last = self.tab.js(VIEW)
         deadline = now() + 2
         while now() < deadline:
             time.sleep(0.05)
-            seen = self.tab.js(look)
+            seen = self.tab.js(VIEW)
             if seen == last:
                 break
             last = seen
         self.moving = False
         self.controls_at = 0
 
-    def konec_at(self, x, y):
-        """Whether a click at x, y reaches Konec (not while the question keeps the page inert)."""
-        self.still()
-        if not self.look.get('question') and self.tab.js(HITS_KONEC, x, y):
+    def pointer(self, act, x, y, *more):
+        """Sends a click, tap or drag at a point of the viewport: what it reaches is read
+        before and after (a page scrolled or laid out anew meanwhile may have taken it
+        elsewhere: both count). It may reach Konec (not while the question keeps the page
+        inert); what it reaches is returned. A point beside the viewport is not sent: None."""
+        before = self.tab.js(VIEW)
+        if not (0 <= x < before[2] and 0 <= y < before[3]):
+            self.note('beside the viewport: %d,%d' % (x, y))
+            return None
+        reached = {self.tab.js(TARGET, x, y)}
+        shift = before[4:6]
+        act(x - shift[0], y - shift[1], *[v - shift[i % 2] for i, v in enumerate(more)])
+        after = self.tab.js(VIEW)
+        if after != before:
+            # Where the same input lands in the page as it stands now.
+            reached.add(self.tab.js(TARGET, x - shift[0] + after[4], y - shift[1] + after[5]))
+            self.note('the page moved under the pointer: %s then %s' % (before, after))
+        if 'Konec' in reached and not self.look.get('question'):
             self.konec_sent = True
+        return reached
 
     def point_in(self, c, rng):
         return c['x'] + c['w'] * rng.uniform(0.25, 0.75), c['y'] + c['h'] * rng.uniform(0.25, 0.75)
@@ -415,8 +436,7 @@ class PageTest:
         if c is None:
             return
         x, y = self.point_in(c, rng)
-        self.konec_at(x, y)
-        (self.tab.tap if touch else self.tab.click)(x, y)
+        self.pointer(self.tab.tap if touch else self.tab.click, x, y)
         self.counts[('tap ' if touch else 'click ') + ('Start' if c['id'] == self.start else 'control')] += 1
         self.note('%s %s at %d,%d' % ('tap' if touch else 'click', c['id'] or c['text'], x, y))
 
@@ -424,8 +444,7 @@ class PageTest:
         if rng.random() < 0.7:
             return self.event_control(rng, touch=True)
         x, y = self.anywhere(rng)
-        self.konec_at(x, y)
-        self.tab.tap(x, y)
+        self.pointer(self.tab.tap, x, y)
         self.counts['tap anywhere'] += 1
         self.note('tap at %d,%d' % (x, y))
 
@@ -437,21 +456,21 @@ class PageTest:
         clicks = rng.randint(5, 20)
         touch = rng.random() < 0.3
         for _ in range(clicks):
-            (self.tab.tap if touch else self.tab.click)(x, y)
+            self.pointer(self.tab.tap if touch else self.tab.click, x, y)
         self.counts['Start storm'] += 1
         self.counts['Start clicks in storms'] += clicks
         self.note('Start storm: %d %s at %d,%d' % (clicks, 'taps' if touch else 'clicks', x, y))
 
     def anywhere(self, rng):
+        """A point of the viewport."""
         self.still()
-        size = self.tab.js('return [innerWidth, innerHeight]')
-        return rng.uniform(0, size[0] - 1), rng.uniform(0, size[1] - 1)
+        v = self.tab.js(VIEW)
+        return rng.uniform(0, v[2] - 1), rng.uniform(0, v[3] - 1)
 
     def event_anywhere(self, rng):
         x, y = self.anywhere(rng)
-        self.konec_at(x, y)
         double = rng.random() < 0.15
-        self.tab.click(x, y, 2 if double else 1)
+        self.pointer(lambda px, py: self.tab.click(px, py, 2 if double else 1), x, y)
         self.counts['click anywhere'] += 1
         self.note('%sclick at %d,%d' % ('double ' if double else '', x, y))
 
@@ -465,14 +484,15 @@ class PageTest:
         low, high, value = c['value']
         at = c['x'] + c['w'] * ((value - low) / (high - low) if high > low else 0)
         to = c['x'] + c['w'] * rng.uniform(-0.2, 1.2)
+        steps = rng.randint(2, 10)
         if what == 'drag':
-            self.tab.drag(at, y, to, y + rng.uniform(-4, 4), rng.randint(2, 10))
+            self.pointer(lambda *p: self.tab.drag(*p, steps), at, y, to, y + rng.uniform(-4, 4))
         elif what == 'click':
-            self.tab.click(c['x'] + c['w'] * rng.random(), y)
+            self.pointer(self.tab.click, c['x'] + c['w'] * rng.random(), y)
         elif what == 'tap':
-            self.tab.tap(c['x'] + c['w'] * rng.random(), y)
+            self.pointer(self.tab.tap, c['x'] + c['w'] * rng.random(), y)
         elif what == 'swipe':
-            self.tab.swipe(at, y, to, y, rng.randint(2, 8))
+            self.pointer(lambda *p: self.tab.swipe(*p, steps), at, y, to, y)
         else:
             self.tab.js("document.getElementById(arguments[0]).focus()", c['id'])
             for _ in range(rng.randint(1, 4)):
@@ -483,7 +503,7 @@ class PageTest:
 
     def event_key(self, rng, keys=PROGRAM_KEYS):
         chord = weighted(rng, keys)
-        if chord in ('Space', 'Enter') and not self.look.get('question') and self.tab.js(HITS_KONEC):
+        if chord in ('Space', 'Enter') and not self.look.get('question') and self.tab.js(TARGET) == 'Konec':
             self.konec_sent = True
         if chord == 'Escape':
             self.escaped = True
@@ -558,9 +578,11 @@ class PageTest:
         x, y = self.point_in(konec, rng)
         touch = rng.random() < 0.4
         self.konec_sent = True
-        (self.tab.tap if touch else self.tab.click)(x, y)
+        reached = self.pointer(self.tab.tap if touch else self.tab.click, x, y)
+        self.note('Konec %s at %d,%d (reaching %s)' % ('tapped' if touch else 'clicked', x, y, reached))
+        if reached != {'Konec'}:
+            return  # the page moved away under the pointer: nothing certain to wait for
         self.counts['Konec'] += 1
-        self.note('Konec %s at %d,%d' % ('tapped' if touch else 'clicked', x, y))
         t = now()
         while now() - t < KONEC_BOUND:
             look = self.tab.js(LOOK)
@@ -595,7 +617,9 @@ class PageTest:
             button = 'ano' if how.endswith('Ano') else 'ne'
             r = self.tab.js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
                             "return [r.left + r.width / 2, r.top + r.height / 2]", button)
-            (self.tab.tap if how.startswith('tap') else self.tab.click)(*r)
+            if self.pointer(self.tab.tap if how.startswith('tap') else self.tab.click, *r) is None:
+                how = 'Escape'  # the box is beside what the screen shows
+                self.tab.key(how)
         else:
             self.tab.key(how)
         self.counts['question ' + how] += 1
@@ -653,7 +677,7 @@ class PageTest:
             chord = weighted(rng, LAUNCHER_KEYS)
             focused = self.tab.js("const a = document.activeElement; return a && a.id.startsWith('card-') ? a.id : ''")
             if chord in ('Enter',) and focused:
-                return self.opened_by(lambda: self.tab.key(chord), focused[5:], 'Enter on ' + focused)
+                return self.opened_by(lambda: (self.tab.key(chord), {focused})[1], 'Enter on ' + focused)
             self.moving = True
             self.tab.key(chord)
             self.counts['key ' + chord] += 1
@@ -662,13 +686,7 @@ class PageTest:
                 self.note('closed the browser\'s help that F1 opened')
         elif kind == 'anywhere':
             x, y = self.anywhere(rng)
-            card = self.tab.js("const e = document.elementFromPoint(arguments[0], arguments[1]);"
-                               "const a = e && e.closest('#demonstrations a'); return a ? a.id : ''", x, y)
-            if card:
-                return self.opened_by(lambda: self.tab.click(x, y), card[5:], 'click at %d,%d' % (x, y))
-            self.tab.click(x, y)
-            self.counts['click anywhere'] += 1
-            self.note('click at %d,%d' % (x, y))
+            self.opened_by(lambda: self.pointer(self.tab.click, x, y), 'click at %d,%d' % (x, y))
         else:
             getattr(self, 'event_' + kind)(rng)
 
@@ -681,24 +699,31 @@ class PageTest:
             return self.tab.js('scrollTo(0, 0)')
         card, x0, y0, w, h = rng.choice(cards)
         x, y = x0 + w * rng.uniform(0.2, 0.8), y0 + h * rng.uniform(0.2, 0.8)
-        self.opened_by(lambda: (self.tab.tap if touch else self.tab.click)(x, y), card[5:],
+        self.opened_by(lambda: self.pointer(self.tab.tap if touch else self.tab.click, x, y),
                        '%s on %s' % ('tap' if touch else 'click', card))
 
-    def opened_by(self, act, program, label):
-        """A card opened: its program's page comes, and the launcher again by history."""
-        act()
-        self.counts['cards opened'] += 1
-        self.note(label)
-        deadline = now() + LOAD_BOUND
-        look = {}
+    def opened_by(self, act, label):
+        """What a click, tap or key reached: a card opens its program's page (and the launcher
+        comes again), anything else opens nothing."""
+        reached = act()
+        cards = {r for r in reached or () if r.startswith('card-')}
+        self.note('%s (reaching %s)' % (label, ', '.join(sorted(cards)) or 'no card'))
+        deadline = now() + (LOAD_BOUND if cards else 0.3)
+        look = self.tab.js(LOOK)
         while now() < deadline:
             look = self.tab.js(LOOK)
             if look['url'] != 'index.html' and look.get('ready'):
                 break
             time.sleep(0.05)
-        if look.get('url') != program + '.html':
-            self.fail('lost open', '%s opened %s, not %s.html' % (label, look.get('url'), program))
-        self.open('back from %s' % program)
+        opened = look.get('url') if look.get('url') != 'index.html' else None
+        if opened is None and not cards:
+            self.counts['clicks beside the cards'] += 1
+            return
+        self.counts['cards opened'] += 1
+        if opened not in {c[5:] + '.html' for c in cards}:
+            self.fail('lost open', '%s opened %s, expected %s' % (label, opened or 'nothing',
+                                                                  ' or '.join(sorted(cards)) or 'nothing'))
+        self.open('back from %s' % opened)
 
     # -- the end
     def finish(self):
