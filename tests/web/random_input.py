@@ -107,13 +107,8 @@ def now():
 
 
 def weighted(rng, pairs):
-    total = sum(w for _, w in pairs)
-    r = rng.random() * total
-    for item, w in pairs:
-        r -= w
-        if r < 0:
-            return item
-    return pairs[-1][0]
+    """One of the (item, weight) pairs' items, as likely as its weight."""
+    return rng.choices([item for item, _ in pairs], [w for _, w in pairs])[0]
 
 
 class Failure(Exception):
@@ -328,7 +323,9 @@ class PageTest:
     def left(self, where):
         """The page was left: for the launcher after "Konec", or by history; else a fault."""
         self.note('the page is now %s' % where)
-        if not self.launcher and where == 'index.html' and self.konec_sent:
+        if not self.launcher and self.konec_sent:
+            # The launcher, or a program its cards opened: input sent after a Konec that
+            # waited for a run may reach the launcher's page.
             self.counts['back to the launcher'] += 1
         elif self.launcher and where.endswith('.html') and where != 'index.html':
             self.fail('lost open', 'the launcher opened %s by itself' % where)

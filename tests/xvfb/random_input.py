@@ -590,13 +590,8 @@ LAUNCHER_KEYS = [
 
 
 def weighted(rng, pairs):
-    total = sum(w for _, w in pairs)
-    r = rng.random() * total
-    for item, w in pairs:
-        r -= w
-        if r < 0:
-            return item
-    return pairs[-1][0]
+    """One of the (item, weight) pairs' items, as likely as its weight."""
+    return rng.choices([item for item, _ in pairs], [w for _, w in pairs])[0]
 
 
 class Driver:
