@@ -256,6 +256,11 @@ class PageTest:
         else:
             raise Failure('%s: %s did not load within %.0f s (%s)' % (why, self.file, LOAD_BOUND, self.look))
         self.moving = True
+        if self.look.get('url') != self.file:
+            # Another page came instead (a reload or a history step overtaken by a Konec
+            # the page served meanwhile): what the driver knows stays, for observe to judge.
+            self.note('%s came instead of %s' % (self.look.get('url'), self.file))
+            return
         if self.tab.js('return window.randomInputMark === true'):
             self.note('the page came back as it was')
             self.counts['pages kept by the browser'] += 1
