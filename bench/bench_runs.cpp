@@ -23,7 +23,7 @@ using Seconds = std::chrono::duration<double>;
 
 using Make = std::function<std::unique_ptr<DesktopWindow>()>;
 
-struct Program {
+struct Measured {
     std::string name;
     Make make;
     std::vector<const char*> options;  // chosen before the run
@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     forEachProgram([&]<class Window>(const Demonstration& d) {
         windows[d.program] = [] { return std::make_unique<Desktop<Window>>(); };
     });
-    std::vector<Program> programs;
+    std::vector<Measured> programs;
     for (const Demonstration& d : kDemonstrations)
         programs.push_back({d.program, windows[d.program], {}});
     // fringeworks also with 500 photons a point (260,000 shots) and drawn three times (780,000);
@@ -64,7 +64,7 @@ int main(int argc, char** argv)
     std::printf("%s\n", slowest ? "at the slowest setting" : "at the start-up speed");
     std::printf("%-14s %10s %10s %12s %7s %11s %9s %14s\n", "program", "operations", "free s", "no drawing s", "ratio",
                 "designed s", "paced s", "longest gap ms");
-    for (const Program& p : programs) {
+    for (const Measured& p : programs) {
         resetRnd();  // every program's runs draw from the generator's start-up state
         auto form = p.make();
         for (const char* option : p.options)

@@ -155,10 +155,22 @@ void Form::onStart(std::string_view button, std::function<void()> simulation)
 
 void Form::onEnd(std::string_view button)
 {
-    onClick(named<ButtonRef>(button), [this] {
-        if (frontEnd_)
-            frontEnd_->closeWindow();
+    onClick(named<ButtonRef>(button), [this] { closeWindow(); });
+}
+
+void Form::onSpeed(const SpeedBar& speed)
+{
+    onChange(named<BarRef>(speed.bar), [this, bar = named<BarRef>(speed.bar), box = named<BoxRef>(speed.box),
+                                        factor = speed.factor, offset = speed.offset] {
+        setNumber(box, scrollValue(bar) * factor + offset);
     });
+}
+
+void Form::closeWindow()
+{
+    closed_ = true;
+    if (frontEnd_)
+        frontEnd_->closeWindow();
 }
 
 void Form::clicked(int control, bool checked)
@@ -191,9 +203,10 @@ void Form::run(const std::function<void()>& simulation)
         queuedRuns_.push_back(simulation);
         return;
     }
-    if (frontEnd_ && frontEnd_->startCancelled())  // a Start clicked before an Esc
+    if (input_.cancelsRuns())  // a Start clicked before an Esc
         return;
     running_ = true;
+    input_.runBegins();
     if (frontEnd_)
         frontEnd_->runBegins();
     pacing_.resetGaps();
@@ -212,8 +225,71 @@ void Form::run(const std::function<void()>& simulation)
     }
     pacing_.end();
     running_ = false;
+    input_.runEnds();
     if (frontEnd_)
         frontEnd_->runEnded();
+    if (input_.closeAfterRun()) {
+        input_.discard();
+        closeWindow();
+        return;
+    }
+    closed_ = false;
+    input_.serve([this] { return !closed_; });
+}
+
+namespace {
+std::string trimmed(const std::string& text)
+{
+    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    std::size_t from = 0, to = text.size();
+    while (from < to && space(text[from]))
+        ++from;
+    while (to > from && space(text[to - 1]))
+        --to;
+    return text.substr(from, to - from);
+}
+}  // namespace
+
+std::string Form::settingsDrawn() const
+{
+    struct Setting {
+        long top, left;  // on the window, in pixels of the reference screen
+        std::string text;
+    };
+    const auto pixels = [](int twips) { return std::lround(twips / double(DrawingSurface::kTwipsPerPixel)); };
+    std::vector<Setting> settings;
+    for (const ControlState& c : controls_) {
+        const Kind kind = c.design->kind;
+        const ControlState* frame = c.frame >= 0 ? &controls_[c.frame] : nullptr;
+        if ((kind != Kind::OptionButton && kind != Kind::CheckBox) || !c.visible || (frame && !frame->visible))
+            continue;
+        if (kind == Kind::OptionButton && !c.checked)
+            continue;
+        Setting s{c.top ? std::lround(*c.top) : pixels(c.design->at.top),
+                  c.left ? std::lround(*c.left) : pixels(c.design->at.left), trimmed(c.text)};
+        if (frame) {
+            s.top += frame->top ? std::lround(*frame->top) : pixels(frame->design->at.top);
+            s.left += frame->left ? std::lround(*frame->left) : pixels(frame->design->at.left);
+        }
+        if (kind == Kind::CheckBox)
+            s.text += c.checked ? ": ano" : ": ne";
+        else if (frame)
+            s.text = frame->text + ": " + s.text;
+        // In reading order as they come: top to bottom, then left to right, the layout's order on a tie.
+        const auto after = std::upper_bound(settings.begin(), settings.end(), s, [](const Setting& a, const Setting& b) {
+            return std::pair(a.top, a.left) < std::pair(b.top, b.left);
+        });
+        settings.insert(after, std::move(s));
+    }
+    std::string text;
+    for (const Setting& s : settings)
+        text += (text.empty() ? "" : "; ") + s.text;
+    return text;
+}
+
+std::string Form::describeDrawn(const std::string& whatItShows) const
+{
+    return whatItShows + " Nakresleno s nastavením: " + settingsDrawn() + ".";
 }
 
 double scaleToFill(Size available, Size screen, Size design)

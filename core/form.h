@@ -6,14 +6,35 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "drawing_surface.h"
 #include "layout.h"
 #include "pacing.h"
+#include "run_input.h"
 
 // The address of the accompanying text, shown in every window's title.
 inline constexpr const char* kWebAddress = "https://svetlo-a-sipky.example.org";
+
+// What every window of the suite says alike, whatever shows it.
+namespace shell {
+// The Start button's tooltip.
+inline constexpr const char* kStartTip = "Spustí animaci; Esc ji zastaví, P pozastaví a znovu rozběhne";
+// The speed bar's name where the layout gives it none, and its tooltip.
+inline constexpr const char* kSpeedBar = "Rychlost animace";
+inline constexpr const char* kSpeedBarTip = " (vpravo pomaleji)";
+// The question's answers.
+inline constexpr const char* kYes = "Ano";
+inline constexpr const char* kNo = "Ne";
+// The keys every window takes, as the window tells them.
+inline constexpr const char* kKeys[] = {
+    "Ctrl+C zkopíruje obrázek, jak je vidět",
+    "Esc zastaví běžící animaci, P ji pozastaví a znovu rozběhne",
+    "F11 přepne na celou obrazovku a zpět",
+    "F1 ukáže tento přehled",
+};
+}  // namespace shell
 
 // A control of a window, found once by its name and kind: the window lacks no control
 // its handle names.
@@ -58,14 +79,15 @@ public:
     virtual void handled() = 0;
     // The yes/no question, titled with the program's title: Form::vbYes or Form::vbNo.
     virtual int ask(const std::string& title, const std::string& question) = 0;
-    // Whether a Start served now was held before an Esc, which cancelled the run it asks for.
-    virtual bool startCancelled() const { return false; }
-    // A run begins, and it has ended (finished or stopped).
+    // A run begins, and it has ended (finished or stopped); what the run held is served
+    // after runEnded.
     virtual void runBegins() {}
     virtual void runEnded() {}
     // The window closes ("Konec").
     virtual void closeWindow() = 0;
 };
+
+struct SpeedBar;
 
 // A program's window, whatever shows it: the layout's controls with their state, the
 // parameter boxes, the handlers, the drawing surface, the run and its pacing, and the
@@ -91,6 +113,8 @@ public:
     DrawingSurface& surface() { return surface_; }
     const DrawingSurface& surface() const { return surface_; }
     Pacing& pacing() { return pacing_; }
+    // The input during a run: what the front end gets meanwhile goes here.
+    RunInput& input() { return input_; }
 
     // The controls, in the order of the layout.
     const std::vector<ControlState>& controls() const { return controls_; }
@@ -163,10 +187,26 @@ public:
     // The Start button: its handler is a run. The End button: closes the window.
     void onStart(std::string_view button, std::function<void()> run);
     void onEnd(std::string_view button);
+    // A speed bar: its value, times its factor and plus its offset, goes into its box.
+    void onSpeed(const SpeedBar& speed);
+    // Form_Load: what the window does before it is first shown; the front end that shows
+    // it calls load().
+    void onLoad(std::function<void()> load) { load_ = std::move(load); }
+    void load()
+    {
+        if (auto loading = std::exchange(load_, nullptr))
+            loading();
+    }
     int startButton() const { return startButton_; }
 
+    // What the picture shows, then the settings it was drawn with: the chosen option of
+    // every frame shown and the state of every check box shown, in reading order.
+    std::string describeDrawn(const std::string& whatItShows) const;
+    std::string settingsDrawn() const;
+
     // Runs a simulation to its end, at the designed pace; a run asked for during a run
-    // follows it. The front end shows its frames and holds the input meanwhile.
+    // follows it. The front end shows its frames and hands the input to input() meanwhile;
+    // after the run the window closes if a close came, or what was held is served.
     void run(const std::function<void()>& simulation);
     bool isRunning() const { return running_; }
 
@@ -178,6 +218,7 @@ public:
 
 private:
     void changed(int control, FrontEnd::Change what);
+    void closeWindow();
     void choose(int option);
     [[noreturn]] void missing(std::string_view name, const char* kind) const;
 
@@ -185,14 +226,66 @@ private:
     Size design_;
     DrawingSurface surface_;
     Pacing pacing_;
+    RunInput input_{pacing_};
+    bool closed_ = false;  // "Konec" closed the window while held input was served
     std::vector<ControlState> controls_;
     std::unordered_map<std::string_view, int> index_;
     std::vector<std::function<void()>> handlers_;
     int startButton_ = -1;
     bool running_ = false;
     std::vector<std::function<void()>> queuedRuns_;
+    std::function<void()> load_;
     FrontEnd* frontEnd_ = nullptr;
 };
+
+// The speed of a window's animation: a scroll bar whose value, times `factor` and plus
+// `offset`, is the slowdown its runs read from a parameter box (the options of the
+// window's speed frame write the same box).
+struct SpeedBar {
+    const char* bar;
+    const char* box;
+    double factor = 1, offset = 0;
+};
+
+// A program's window as the program declares it: the base makes the Form from it and
+// wires Start to the run, the End button to closing the window, the options that only
+// write a value, the speed bars, and Form_Load for when the window is shown.
+template <class Window>
+struct Declaration {
+    const char* formName;
+    const char* title;  // of the program; the window's caption adds the address
+    Layout layout;
+    const char* start;
+    void (Window::*run)();
+    const char* end;
+    std::span<const OptionValue> options = {};
+    std::span<const SpeedBar> speed = {};
+    void (Window::*load)() = nullptr;  // Form_Load
+    const char* separator = " - ";  // between the title and the address
+    Size design = Form::kDesign;
+};
+
+template <class Window>
+class Program : public Form {
+protected:
+    explicit Program(const Declaration<Window>& d) : Form(d.formName, d.title, d.layout, d.separator, d.design)
+    {
+        onOptions(d.options);
+        for (const SpeedBar& speed : d.speed)
+            onSpeed(speed);
+        onStart(d.start, [this, run = d.run] { (window().*run)(); });
+        onEnd(d.end);
+        if (d.load)
+            onLoad([this, load = d.load] { (window().*load)(); });
+    }
+
+private:
+    Window& window() { return static_cast<Window&>(*this); }
+};
+
+// A handle of the window's control `name`, found once when the window is made (a name
+// the layout lacks throws): the member name_, of type Ref.
+#define SUITE_CONTROL(Ref, name) const Ref name##_ = named<Ref>(#name)
 
 // How many times larger than designed a window is shown so that its design fills the
 // screen: available, the space a window gets; screen, the whole screen (a browser's

@@ -39,16 +39,24 @@ constexpr const char* standInFamily(std::string_view family)
 // A size in points as whole pixels at 96 pixels per inch, times the window's scale.
 inline int pointsToPixels(double points, double scale = 1) { return int(std::lround(points * 96.0 / 72.0 * scale)); }
 
+// The kinds of control, in one list: the enum below and the page's table of them are made
+// from it. CaptionBox: a text box that serves as a caption, shown, never edited;
+// ParameterBox: a hidden text box holding one parameter as text; Picture: a formula
+// picture, rendered as rich text.
+#define SUITE_CONTROL_KINDS(X) \
+    X(CommandButton)           \
+    X(Frame)                   \
+    X(OptionButton)            \
+    X(CheckBox)                \
+    X(Label)                   \
+    X(CaptionBox)              \
+    X(ParameterBox)            \
+    X(Picture)                 \
+    X(HScrollBar)
 enum class Kind {
-    CommandButton,
-    Frame,
-    OptionButton,
-    CheckBox,
-    Label,
-    CaptionBox,  // a text box that serves as a caption: shown, never edited
-    ParameterBox,  // a hidden text box holding one parameter as text
-    Picture,  // a formula picture, rendered as rich text
-    HScrollBar,
+#define SUITE_KIND(name) name,
+    SUITE_CONTROL_KINDS(SUITE_KIND)
+#undef SUITE_KIND
 };
 
 enum class Align { Left, Centre, Right };
@@ -71,6 +79,13 @@ struct Control {
 
 using Layout = std::span<const Control>;
 
+// An option or a check box on the window's grey is see-through, so a frame's caption
+// above it stays whole; on a colour it fills its place with it.
+constexpr bool isSeeThrough(Kind kind, Colour back)
+{
+    return (kind == Kind::OptionButton || kind == Kind::CheckBox) && back == colours::grey;
+}
+
 // How far a scroll bar moves: an arrow by a hundredth of its range, the trough and the
 // Page keys by a tenth; a short bar goes one position at a time.
 struct BarSteps {
@@ -83,6 +98,36 @@ inline BarSteps barSteps(const Control& bar)
     if (range <= shortRange)
         return {};
     return {std::max(1, int(std::lround(range / 100.0))), std::max(1, int(std::lround(range / 10.0)))};
+}
+
+// The keys that move a scroll bar that has the focus, and where one moves it from `now`:
+// the arrows by a step, the Page keys by a page, Home and End to its ends.
+enum class BarKey { Left, Right, Up, Down, PageUp, PageDown, Home, End };
+inline int keyedValue(const Control& bar, int now, BarKey key)
+{
+    const BarSteps steps = barSteps(bar);
+    int to = now;
+    switch (key) {
+    case BarKey::Left:
+    case BarKey::Down:
+        to = now - steps.single;
+        break;
+    case BarKey::Right:
+    case BarKey::Up:
+        to = now + steps.single;
+        break;
+    case BarKey::PageUp:
+        to = now - steps.page;
+        break;
+    case BarKey::PageDown:
+        to = now + steps.page;
+        break;
+    case BarKey::Home:
+        return bar.min;
+    case BarKey::End:
+        return bar.max;
+    }
+    return std::clamp(to, bar.min, bar.max);
 }
 
 // An option whose Click handler writes one number into one parameter box and does nothing else.

@@ -6,6 +6,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <cmath>
+#include <map>
 
 namespace {
 // The font's metrics at one pixel to a pixel, whatever the screen the window is on.
@@ -181,3 +182,57 @@ void CaptionedButton<Button>::paintEvent(QPaintEvent*)
 
 template class CaptionedButton<QRadioButton>;
 template class CaptionedButton<QCheckBox>;
+
+namespace {
+// The pixels right of a control up to its neighbour or its frame's border.
+int freeRoomRight(const QWidget* w, const QWidget* picture)
+{
+    constexpr int border = 3;  // a frame's border and a pixel of air
+    int room = w->parentWidget()->width() - (w->x() + w->width()) - border;
+    for (const QObject* o : w->parentWidget()->children()) {
+        const auto* other = qobject_cast<const QWidget*>(o);
+        if (!other || other == w || other == picture || other->isHidden() || other->x() <= w->x())
+            continue;
+        const bool besides = other->y() < w->y() + w->height() && w->y() < other->y() + other->height();
+        if (besides)
+            room = std::min(room, other->x() - (w->x() + w->width()) - 2);
+    }
+    return std::max(0, room);
+}
+}  // namespace
+
+void fitCaptions(const std::vector<QWidget*>& controls, const QWidget* picture)
+{
+    for (QWidget* w : controls)
+        if (auto* caption = dynamic_cast<Caption*>(w))
+            caption->fit();
+    std::map<QWidget*, std::vector<QWidget*>> frames;
+    for (QWidget* w : controls)
+        if (dynamic_cast<FittedCaption*>(w))
+            frames[w->parentWidget()].push_back(w);
+    constexpr int smallest = 8;
+    for (const auto& [frame, buttons] : frames) {
+        auto fitsAll = [&](int smaller) {
+            for (QWidget* b : buttons) {
+                QFont font = b->font();
+                if (font.pixelSize() - smaller < smallest)
+                    return true;  // as small as it goes
+                font.setPixelSize(font.pixelSize() - smaller);
+                if (dynamic_cast<FittedCaption*>(b)->overflow(font) > freeRoomRight(b, picture))
+                    return false;
+            }
+            return true;
+        };
+        int smaller = 0;
+        while (!fitsAll(smaller))
+            ++smaller;
+        for (QWidget* b : buttons) {
+            if (smaller > 0) {
+                QFont font = b->font();
+                font.setPixelSize(std::max(smallest, font.pixelSize() - smaller));
+                b->setFont(font);
+            }
+            dynamic_cast<FittedCaption*>(b)->fit();
+        }
+    }
+}

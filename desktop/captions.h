@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStringList>
+#include <vector>
 
 // Captions laid out once, as on the reference screen. The lines a caption breaks
 // into are found with its font's metrics at one pixel to a pixel and then kept, so
@@ -72,3 +73,8 @@ private:
 
 using OptionButton = CaptionedButton<QRadioButton>;
 using CheckButton = CaptionedButton<QCheckBox>;
+
+// Lays every caption of a window's controls out as designed. The captions beside
+// indicators in one frame share one size: the largest at which each fits beside its
+// indicator and into the free room up to its neighbour (`picture` is no neighbour).
+void fitCaptions(const std::vector<QWidget*>& controls, const QWidget* picture);

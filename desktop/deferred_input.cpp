@@ -6,68 +6,49 @@
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
+#include <functional>
+#include <memory>
 
-#include "pacing.h"
+#include "run_input.h"
 
-DeferredInput::DeferredInput(QWidget& window, Pacing& pacing, std::function<void()> stop)
-    : window_(window), pacing_(pacing), stop_(std::move(stop))
+namespace {
+RunInput::Key keyOf(const QKeyEvent& key)
 {
-}
-
-DeferredInput::~DeferredInput() { release(); }
-
-void DeferredInput::hold()
-{
-    holding_ = window_.windowHandle();
-    if (holding_)
-        QCoreApplication::instance()->installEventFilter(this);
-}
-
-void DeferredInput::release()
-{
-    if (QCoreApplication* app = QCoreApplication::instance())
-        app->removeEventFilter(this);
-    holding_ = nullptr;
-}
-
-void DeferredInput::serve()
-{
-    if (serving_)
-        return;
-    serving_ = true;
-    while (!held_.empty()) {
-        Held next = std::move(held_.front());
-        held_.pop_front();
-        served_ = next.number;
-        if (next.receiver) {
-            const std::unique_ptr<QEvent> event = next.make();
-            QCoreApplication::sendEvent(next.receiver, event.get());
-        }
-        if (!window_.isVisible())  // what was served closed the window
-            held_.clear();
+    switch (key.key()) {
+    case Qt::Key_Escape:
+        return RunInput::Key::Escape;
+    case Qt::Key_P:
+        return RunInput::Key::P;
+    case Qt::Key_Pause:
+        return RunInput::Key::Pause;
+    default:
+        return RunInput::Key::Other;
     }
-    serving_ = false;
 }
 
-void DeferredInput::discard() { held_.clear(); }
-
-bool DeferredInput::steersTheRun(const QKeyEvent& key)
+RunInput::Pointer pointerOf(QEvent::Type type)
 {
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    return key.key() == Qt::Key_Escape || key.key() == Qt::Key_P || key.key() == Qt::Key_Pause;
+    switch (type) {
+    case QEvent::MouseButtonPress:
+        return RunInput::Pointer::Press;
+    case QEvent::MouseButtonRelease:
+        return RunInput::Pointer::Release;
+    case QEvent::MouseButtonDblClick:
+        return RunInput::Pointer::DoubleClick;
+    case QEvent::MouseMove:
+        return RunInput::Pointer::Move;
+    default:
+        return RunInput::Pointer::Other;
+    }
 }
 
-void DeferredInput::keep(QObject* receiver, const QEvent& event)
+// The event made anew from what it said, sent to its receiver if that still exists.
+std::function<void()> later(QObject* receiver, const QEvent& event)
 {
-    const QEvent::Type type = event.type();
     std::function<std::unique_ptr<QEvent>()> make;
+    const QEvent::Type type = event.type();
     switch (type) {
     case QEvent::MouseButtonDblClick:
-        // The press that made the double click is not delivered by itself.
-        if (!held_.empty() && held_.back().type == QEvent::MouseButtonPress)
-            held_.pop_back();
-        [[fallthrough]];
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove: {
@@ -106,11 +87,31 @@ void DeferredInput::keep(QObject* receiver, const QEvent& event)
         break;
     }
     }
-    // Of a run of pointer moves only the last matters.
-    if (type == QEvent::MouseMove && !held_.empty() && held_.back().type == QEvent::MouseMove &&
-        held_.back().receiver == receiver)
-        held_.pop_back();
-    held_.push_back({nextNumber_++, receiver, type, std::move(make)});
+    return [to = QPointer<QObject>(receiver), make = std::move(make)] {
+        if (to) {
+            const std::unique_ptr<QEvent> event = make();
+            QCoreApplication::sendEvent(to, event.get());
+        }
+    };
+}
+}  // namespace
+
+DeferredInput::DeferredInput(QWidget& window, RunInput& policy) : window_(window), policy_(policy) {}
+
+DeferredInput::~DeferredInput() { release(); }
+
+void DeferredInput::hold()
+{
+    holding_ = window_.windowHandle();
+    if (holding_)
+        QCoreApplication::instance()->installEventFilter(this);
+}
+
+void DeferredInput::release()
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->removeEventFilter(this);
+    holding_ = nullptr;
 }
 
 bool DeferredInput::eventFilter(QObject* receiver, QEvent* event)
@@ -138,19 +139,9 @@ bool DeferredInput::eventFilter(QObject* receiver, QEvent* event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (steersTheRun(key)) {
-            if (event->type() == QEvent::KeyPress && !key.isAutoRepeat()) {
-                if (key.key() == Qt::Key_Escape) {
-                    stop_();
-                    cancelledBefore_ = nextNumber_;
-                }
-                else
-                    pacing_.togglePause();
-            }
-            return true;
-        }
-        keep(receiver, *event);
-        return true;
+        const bool modified = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        return policy_.key(keyOf(key), event->type() == QEvent::KeyPress, key.isAutoRepeat(), modified,
+                           later(receiver, *event)) != RunInput::Verdict::Now;
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -160,8 +151,7 @@ bool DeferredInput::eventFilter(QObject* receiver, QEvent* event)
     case QEvent::Enter:
     case QEvent::Leave:
     case QEvent::ContextMenu:
-        keep(receiver, *event);
-        return true;
+        return policy_.input(pointerOf(event->type()), receiver, later(receiver, *event)) != RunInput::Verdict::Now;
     default:
         return false;
     }

@@ -1,23 +1,23 @@
 #pragma once
 #include <QApplication>
 #include <QImage>
-#include <QProcessEnvironment>
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "application.h"
 #include "deferred_input.h"
 #include "form.h"
 
 class Canvas;
-class QLineEdit;
+class Controls;
 
 // The desktop's window of a program: the program's Form shown with Qt Widgets. The
-// drawing surface behind the controls, the controls made from the layout tables and
-// kept in step with the Form's state, the question box, the run's frames and the
-// input held during it, the window's own commands, scaling and assistive technology.
+// window places the design area and the picture in it, shows the run's frames and
+// hands the input during a run to the run's policy, asks the question, and offers its
+// own commands; the controls are made and kept in step by Controls.
 class DesktopWindow : public QWidget, public FrontEnd {
 public:
     explicit DesktopWindow(Form& form);
@@ -46,7 +46,7 @@ public:
     // The picture the surface holds, in device pixels.
     QImage picture() const;
 
-    // The question box of the desktop: "Ano" and "Ne", titled with the program's title.
+    // The question box of the desktop (askYesNo).
     static int messageBox(QWidget* parent, const QString& title, const QString& question);
 
     // Opens the window maximised on its screen, the Start button holding the focus.
@@ -60,8 +60,6 @@ public:
     void about();
     // Full screen for a projector, and back (F11).
     void toggleFullScreen();
-    // The settings the picture was drawn with, as the picture's description gives them.
-    QString settingsDrawn() const;
 
     // Shows what the surface has drawn and handles the pending events (during a run
     // the input among them is held for later).
@@ -75,25 +73,13 @@ protected:
     void controlChanged(int control, Change what) override;
     void handled() override;
     int ask(const std::string& title, const std::string& question) override;
-    bool startCancelled() const override { return input_.servingCancelledRuns(); }
     void runBegins() override;
     void runEnded() override;
     void closeWindow() override { close(); }
 
 private:
-    QWidget* create(const ControlState& c);
-    void connect(int index, QWidget* w);
     // Places the design area in the window and sizes the client area to it (not during a run).
     void placePage();
-    // Esc or a close during a run: the run stops at its next step, and a question it
-    // waits for is answered "Ne".
-    void stopRun();
-    // Tells assistive technology that a run began or ended.
-    void busyChanged();
-    // Lays every caption out for its box as designed.
-    void fitCaptions();
-    // The pixels right of a control up to its neighbour or its frame's border.
-    int freeRoomRight(const QWidget* w) const;
 
     Form& form_;
     QString title_;
@@ -103,8 +89,7 @@ private:
     DeferredInput input_;
     QWidget* page_;  // the design area, centred in the window; the controls and the picture
     Canvas* canvas_;
-    std::vector<QWidget*> widgets_;  // the controls, in the Form's order
-    bool closePending_ = false;
+    std::unique_ptr<Controls> controls_;
 };
 
 // A program's window on the desktop: the program's Form, shown.
@@ -114,23 +99,10 @@ public:
     Desktop() : DesktopWindow(static_cast<Form&>(*this)) {}
 };
 
-// The look every program of the suite shares: style, palette, font stand-ins.
-void setUpApplication();
-
-// Before the application starts: sets Qt's own scale factor so that a window designed
-// for `design` fills the primary screen, its controls and picture magnified alike.
-void scaleToFillTheScreen(int argc, char** argv, QSize design = DesktopWindow::qsize(Form::kDesign));
-inline void scaleToFillTheScreen(int argc, char** argv, Size design)
+inline void scaleToFillTheScreen(int argc, char** argv, Size design = Form::kDesign)
 {
     scaleToFillTheScreen(argc, argv, DesktopWindow::qsize(design));
 }
-// The environment for a program started from here: the scale factor the user gave, not ours.
-QProcessEnvironment environmentForPrograms();
-
-// The running program as the desktop knows it: its id (after the executable's name) as
-// its desktop file name and window class, so a dock ties its windows to its menu entry,
-// and its icon on every window.
-void identifyProgram();
 
 // A program's main: creates its window, opens it and serves its events until it closes.
 template <class Window>

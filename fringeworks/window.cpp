@@ -73,15 +73,15 @@ constexpr OptionValue kOptionValues[] = {
     {"opPomalejší", "nSpomaleni", 2},
     {"opRychlá", "nSpomaleni", 1},
 };
+// The speed bars: the slowdown the runs read is the bar's value.
+constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni"}};
 }  // namespace
 
-Animace::Animace() : Form("Animace", "fringeworks", kLayout)
+Animace::Animace()
+    : Program({.formName = "Animace", .title = "fringeworks", .layout = kLayout, .start = "cmdStart",
+               .run = &Animace::cmdStart_Click, .end = "cmdUnload", .options = kOptionValues, .speed = kSpeed,
+               .load = &Animace::Form_Load})
 {
-    onOptions(kOptionValues);
-    onChange(HScroll1_, [this] { HScroll1_Change(); });
-    onStart("cmdStart", [this] { cmdStart_Click(); });
-    onEnd("cmdUnload");
-    Form_Load();
 }
 
 void Animace::Form_Load()
@@ -95,5 +95,4 @@ void Animace::Form_Load()
     setText(nSpomaleni_, "1");
 }
 
-void Animace::HScroll1_Change() { setNumber(nSpomaleni_, scrollValue(HScroll1_)); }
 }  // namespace fringeworks

@@ -79,7 +79,7 @@ private:
 // at random points of a detector; the arrows of a chosen number of photons per
 // point are added and the squared length of each sum is drawn as a bar, so the
 // fringes of the two holes build up out of single shots.
-class Animace : public Form {
+class Animace : public Program<Animace> {
 public:
     Animace();
 
@@ -87,7 +87,6 @@ public:
     // shot is drawn.
     void Form_Load();
     // The speed scroll bar: how many times each shot is drawn.
-    void HScroll1_Change();
     // The run of Start.
     void cmdStart_Click();
 
@@ -96,18 +95,17 @@ public:
 
 private:
     // The controls the handlers and the run reach, found once when the window is made.
-    const BoxRef nZdroj_ = named<BoxRef>("nZdroj");
-    const BoxRef nClona_ = named<BoxRef>("nClona");
-    const BoxRef nDetektor_ = named<BoxRef>("nDetektor");
-    const BoxRef nSoučet_ = named<BoxRef>("nSoučet");
-    const BoxRef nPravděpodobnost_ = named<BoxRef>("nPravděpodobnost");
-    const BarRef HScroll1_ = named<BarRef>("HScroll1");
-    const OptionRef op50_ = named<OptionRef>("op50");
-    const BoxRef nPocetFotonu_ = named<BoxRef>("nPocetFotonu");
-    const BoxRef nRd_ = named<BoxRef>("nRd");
-    const BoxRef nUr_ = named<BoxRef>("nUr");
-    const BoxRef nVzdalenost_ = named<BoxRef>("nVzdalenost");
-    const OptionRef opRychlá_ = named<OptionRef>("opRychlá");
-    const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
+    SUITE_CONTROL(BoxRef, nZdroj);
+    SUITE_CONTROL(BoxRef, nClona);
+    SUITE_CONTROL(BoxRef, nDetektor);
+    SUITE_CONTROL(BoxRef, nSoučet);
+    SUITE_CONTROL(BoxRef, nPravděpodobnost);
+    SUITE_CONTROL(OptionRef, op50);
+    SUITE_CONTROL(BoxRef, nPocetFotonu);
+    SUITE_CONTROL(BoxRef, nRd);
+    SUITE_CONTROL(BoxRef, nUr);
+    SUITE_CONTROL(BoxRef, nVzdalenost);
+    SUITE_CONTROL(OptionRef, opRychlá);
+    SUITE_CONTROL(BoxRef, nSpomaleni);
 };
 }  // namespace fringeworks

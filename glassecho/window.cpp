@@ -57,15 +57,15 @@ const OptionValue kOptionValues[] = {
     {"op01", "nFrekvence", 0.1},   {"op02", "nFrekvence", 0.2},      {"op03", "nFrekvence", 0.3},
     {"opRychlá", "nSpomaleni", 1}, {"opPomalejší", "nSpomaleni", 5}, {"opPomalá", "nSpomaleni", 10},
 };
+// The speed bars: the slowdown the runs read is the bar's value.
+constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni"}};
 }  // namespace
 
-Rozptyl::Rozptyl() : Form("Rozptyl", "glassecho", kLayout)
+Rozptyl::Rozptyl()
+    : Program({.formName = "Rozptyl", .title = "glassecho", .layout = kLayout, .start = "cmdStart",
+               .run = &Rozptyl::cmdStart_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
+               .load = &Rozptyl::Form_Load})
 {
-    onOptions(kOptionValues);
-    onChange(HScroll1_, [this] { HScroll1_Change(); });
-    onStart("cmdStart", [this] { cmdStart_Click(); });
-    onEnd("cmdKonec");
-    Form_Load();
 }
 
 void Rozptyl::Form_Load()
@@ -76,5 +76,4 @@ void Rozptyl::Form_Load()
     setText(nSpomaleni_, "1");
 }
 
-void Rozptyl::HScroll1_Change() { setNumber(nSpomaleni_, scrollValue(HScroll1_)); }
 }  // namespace glassecho

@@ -5,28 +5,26 @@
 // thickness, every depth scattering one arrow back to the detector.
 namespace glassecho {
 
-class Rozptyl : public Form {
+class Rozptyl : public Program<Rozptyl> {
 public:
     Rozptyl();
 
     void Form_Load();
-    void HScroll1_Change();
     void cmdStart_Click();
 
 private:
     // The controls the handlers and the run reach, found once when the window is made.
-    const ControlRef labZdroj_ = named<ControlRef>("labZdroj");
-    const ControlRef labDetektor_ = named<ControlRef>("labDetektor");
-    const ControlRef labPravděpodobnost_ = named<ControlRef>("labPravděpodobnost");
-    const ControlRef labSilaSkla_ = named<ControlRef>("labSilaSkla");
-    const ControlRef labSoučet_ = named<ControlRef>("labSoučet");
-    const ControlRef labSklíčko_ = named<ControlRef>("labSklíčko");
-    const BarRef HScroll1_ = named<BarRef>("HScroll1");
-    const OptionRef op01_ = named<OptionRef>("op01");
-    const BoxRef nFrekvence_ = named<BoxRef>("nFrekvence");
-    const OptionRef opRychlá_ = named<OptionRef>("opRychlá");
-    const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
-    const BoxRef nStartuje_ = named<BoxRef>("nStartuje");
+    SUITE_CONTROL(ControlRef, labZdroj);
+    SUITE_CONTROL(ControlRef, labDetektor);
+    SUITE_CONTROL(ControlRef, labPravděpodobnost);
+    SUITE_CONTROL(ControlRef, labSilaSkla);
+    SUITE_CONTROL(ControlRef, labSoučet);
+    SUITE_CONTROL(ControlRef, labSklíčko);
+    SUITE_CONTROL(OptionRef, op01);
+    SUITE_CONTROL(BoxRef, nFrekvence);
+    SUITE_CONTROL(OptionRef, opRychlá);
+    SUITE_CONTROL(BoxRef, nSpomaleni);
+    SUITE_CONTROL(BoxRef, nStartuje);
 };
 
 }  // namespace glassecho

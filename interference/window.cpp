@@ -86,16 +86,15 @@ constexpr OptionValue kOptionValues[] = {
     {"nPomalší", "nSpomaleni", 10},
     {"opPomalá", "nSpomaleni", 20},
 };
+// The speed bars: the slowdown the runs read is the bar's value.
+constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni"}};
 }  // namespace
 
 frmInterference::frmInterference()
-    : Form("frmInterference", "Interference", kLayout)
+    : Program({.formName = "frmInterference", .title = "Interference", .layout = kLayout, .start = "cmdStart",
+               .run = &frmInterference::cmdStart_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
+               .load = &frmInterference::Form_Load})
 {
-    onOptions(kOptionValues);
-    onChange(HScroll1_, [this] { HScroll1_Change(); });
-    onStart("cmdStart", [this] { cmdStart_Click(); });
-    onEnd("cmdKonec");
-    Form_Load();
 }
 
 void frmInterference::Form_Load()
@@ -107,5 +106,4 @@ void frmInterference::Form_Load()
     setText(nSpomaleni_, "1");
 }
 
-void frmInterference::HScroll1_Change() { setNumber(nSpomaleni_, scrollValue(HScroll1_)); }
 }  // namespace interference

@@ -6,7 +6,7 @@ namespace interference {
 // The window of interference: light from a point source passes a screen with two
 // holes; a detector point moves up a line behind it, the arrows of the two routes
 // are added and the squared length of their sum is plotted as the fringe pattern.
-class frmInterference : public Form {
+class frmInterference : public Program<frmInterference> {
 public:
     frmInterference();
 
@@ -15,26 +15,24 @@ public:
     // light and the speed of the hidden speed options.
     void Form_Load();
     // The speed scroll bar.
-    void HScroll1_Change();
     // The run of Start.
     void cmdStart_Click();
 
 private:
     // The controls the handlers and the run reach, found once when the window is made.
-    const ControlRef labClona_ = named<ControlRef>("labClona");
-    const ControlRef labPravde_ = named<ControlRef>("labPravde");
-    const ControlRef labZdroj_ = named<ControlRef>("labZdroj");
-    const ControlRef labDetektor_ = named<ControlRef>("labDetektor");
-    const ControlRef labA_ = named<ControlRef>("labA");
-    const ControlRef labB_ = named<ControlRef>("labB");
-    const BarRef HScroll1_ = named<BarRef>("HScroll1");
-    const OptionRef op60_ = named<OptionRef>("op60");
-    const OptionRef opDc200_ = named<OptionRef>("opDc200");
-    const OptionRef op05_ = named<OptionRef>("op05");
-    const OptionRef opRychla_ = named<OptionRef>("opRychla");
-    const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
-    const BoxRef nOdchylka_ = named<BoxRef>("nOdchylka");
-    const BoxRef nVzdalenost_ = named<BoxRef>("nVzdalenost");
-    const BoxRef nKmitočet_ = named<BoxRef>("nKmitočet");
+    SUITE_CONTROL(ControlRef, labClona);
+    SUITE_CONTROL(ControlRef, labPravde);
+    SUITE_CONTROL(ControlRef, labZdroj);
+    SUITE_CONTROL(ControlRef, labDetektor);
+    SUITE_CONTROL(ControlRef, labA);
+    SUITE_CONTROL(ControlRef, labB);
+    SUITE_CONTROL(OptionRef, op60);
+    SUITE_CONTROL(OptionRef, opDc200);
+    SUITE_CONTROL(OptionRef, op05);
+    SUITE_CONTROL(OptionRef, opRychla);
+    SUITE_CONTROL(BoxRef, nSpomaleni);
+    SUITE_CONTROL(BoxRef, nOdchylka);
+    SUITE_CONTROL(BoxRef, nVzdalenost);
+    SUITE_CONTROL(BoxRef, nKmitočet);
 };
 }  // namespace interference

@@ -91,18 +91,18 @@ const OptionValue kOptionValues[] = {
     {"opPůlNe", "nPůlLupy", 80},       {"opPůlAno", "nPůlLupy", 40},        {"opRychlá", "nSpomaleni", 1},
     {"opPomalejší", "nSpomaleni", 5000}, {"opPomalá", "nSpomaleni", 10000},
 };
+// The speed bars: the slowdown the runs read is the bar's value.
+constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni"}};
 }  // namespace
 
-FokusLupy::FokusLupy() : Form("FokusLupy", "Fokus lupy", kLayout)
+FokusLupy::FokusLupy()
+    : Program({.formName = "FokusLupy", .title = "Fokus lupy", .layout = kLayout, .start = "cmdStart",
+               .run = &FokusLupy::cmdStart_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
+               .load = &FokusLupy::Form_Load})
 {
-    onOptions(kOptionValues);
     onClick(opBody_, [this] { setText(nZobrazení_, "Body"); });
     onClick(opPruhy_, [this] { setText(nZobrazení_, "Pruhy"); });
     onClick(chDisperze_, [this] { chDisperze_Click(); });
-    onChange(HScroll1_, [this] { HScroll1_Change(); });
-    onStart("cmdStart", [this] { cmdStart_Click(); });
-    onEnd("cmdKonec");
-    Form_Load();
 }
 
 void FokusLupy::Form_Load()
@@ -122,5 +122,4 @@ void FokusLupy::Form_Load()
 
 void FokusLupy::chDisperze_Click() { setText(nDisperze_, text(nDisperze_) == "Ano" ? "Ne" : "Ano"); }
 
-void FokusLupy::HScroll1_Change() { setNumber(nSpomaleni_, scrollValue(HScroll1_)); }
 }  // namespace lupa

@@ -6,38 +6,36 @@ namespace lupa {
 // The window of lupa: a plano-convex lens gathering parallel light into its focus,
 // with the colour of the light, dispersion, apertures and the lower half covered;
 // the probability of arrival along the axis as points or stripes.
-class FokusLupy : public Form {
+class FokusLupy : public Program<FokusLupy> {
 public:
     FokusLupy();
 
     void Form_Load();
     void chDisperze_Click();
-    void HScroll1_Change();
     void cmdStart_Click();
 
 private:
     // The controls the handlers and the run reach, found once when the window is made.
-    const BoxRef nPravděpodobnost_ = named<BoxRef>("nPravděpodobnost");
-    const BoxRef nSoučetRadiusvektorů_ = named<BoxRef>("nSoučetRadiusvektorů");
-    const BoxRef nClonaOtvor_ = named<BoxRef>("nClonaOtvor");
-    const OptionRef opBody_ = named<OptionRef>("opBody");
-    const BoxRef nZobrazení_ = named<BoxRef>("nZobrazení");
-    const OptionRef opPruhy_ = named<OptionRef>("opPruhy");
-    const CheckRef chDisperze_ = named<CheckRef>("chDisperze");
-    const BarRef HScroll1_ = named<BarRef>("HScroll1");
-    const OptionRef opVelký_ = named<OptionRef>("opVelký");
-    const OptionRef opIndexStřední_ = named<OptionRef>("opIndexStřední");
-    const OptionRef opPůlNe_ = named<OptionRef>("opPůlNe");
-    const OptionRef opModrý_ = named<OptionRef>("opModrý");
-    const BoxRef nStart_ = named<BoxRef>("nStart");
-    const BoxRef nDisperze_ = named<BoxRef>("nDisperze");
-    const BoxRef nClona_ = named<BoxRef>("nClona");
-    const OptionRef opClonaŠiroká_ = named<OptionRef>("opClonaŠiroká");
-    const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
-    const OptionRef opRychlá_ = named<OptionRef>("opRychlá");
-    const BoxRef nPoloměr_ = named<BoxRef>("nPoloměr");
-    const BoxRef nPůlLupy_ = named<BoxRef>("nPůlLupy");
-    const BoxRef nIndex_ = named<BoxRef>("nIndex");
-    const BoxRef nKmitočet_ = named<BoxRef>("nKmitočet");
+    SUITE_CONTROL(BoxRef, nPravděpodobnost);
+    SUITE_CONTROL(BoxRef, nSoučetRadiusvektorů);
+    SUITE_CONTROL(BoxRef, nClonaOtvor);
+    SUITE_CONTROL(OptionRef, opBody);
+    SUITE_CONTROL(BoxRef, nZobrazení);
+    SUITE_CONTROL(OptionRef, opPruhy);
+    SUITE_CONTROL(CheckRef, chDisperze);
+    SUITE_CONTROL(OptionRef, opVelký);
+    SUITE_CONTROL(OptionRef, opIndexStřední);
+    SUITE_CONTROL(OptionRef, opPůlNe);
+    SUITE_CONTROL(OptionRef, opModrý);
+    SUITE_CONTROL(BoxRef, nStart);
+    SUITE_CONTROL(BoxRef, nDisperze);
+    SUITE_CONTROL(BoxRef, nClona);
+    SUITE_CONTROL(OptionRef, opClonaŠiroká);
+    SUITE_CONTROL(BoxRef, nSpomaleni);
+    SUITE_CONTROL(OptionRef, opRychlá);
+    SUITE_CONTROL(BoxRef, nPoloměr);
+    SUITE_CONTROL(BoxRef, nPůlLupy);
+    SUITE_CONTROL(BoxRef, nIndex);
+    SUITE_CONTROL(BoxRef, nKmitočet);
 };
 }  // namespace lupa

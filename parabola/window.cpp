@@ -63,16 +63,16 @@ const OptionValue kOptionValues[] = {
     {"opNízký", "nKmitočet", 0.01},            {"opRychlá", "nSpomaleni", 1},
     {"opPomalejši", "nSpomaleni", 1000000},    {"opPomalá", "nSpomaleni", 3000000},
 };
+// The speed bars: the slowdown the runs read is the bar's value times a factor plus an offset.
+constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni", 30, 1}};
 }  // namespace
 
-ParabolaQED::ParabolaQED() : Form("ParabolaQED", "Parabola", kLayout)
+ParabolaQED::ParabolaQED()
+    : Program({.formName = "ParabolaQED", .title = "Parabola", .layout = kLayout, .start = "cmdStart",
+               .run = &ParabolaQED::cmdStart_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
+               .load = &ParabolaQED::Form_Load})
 {
     surface().ForeColor = colours::darkShadow3D;
-    onOptions(kOptionValues);
-    onChange(HScroll1_, [this] { HScroll1_Change(); });
-    onStart("cmdStart", [this] { cmdStart_Click(); });
-    onEnd("cmdKonec");
-    Form_Load();
 }
 
 void ParabolaQED::Form_Load()
@@ -86,9 +86,4 @@ void ParabolaQED::Form_Load()
     setText(nSpomaleni_, "1");
 }
 
-void ParabolaQED::HScroll1_Change()
-{
-    setNumber(nSpomaleni_, scrollValue(HScroll1_));
-    setNumber(nSpomaleni_, number(nSpomaleni_) * 30 + 1);
-}
 }  // namespace parabola

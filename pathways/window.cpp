@@ -80,17 +80,16 @@ const OptionValue kOptionValues[] = {
     {"op20", "nTrajektorie", 20},    {"op50", "nTrajektorie", 50},      {"op100", "nTrajektorie", 100},
     {"opRychlá", "nSpomaleni", 1},   {"opPomalejší", "nSpomaleni", 5},  {"opPomalá", "nSpomaleni", 10},
 };
+// The speed bars: the slowdown the runs read is the bar's value.
+constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni"}};
 }  // namespace
 
 Rozptyl::Rozptyl()
-    : Form("Rozptyl", "pathways", kLayout, " - ", kDesign)
+    : Program({.formName = "Rozptyl", .title = "pathways", .layout = kLayout, .start = "cmdStart",
+               .run = &Rozptyl::cmdStart_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
+               .load = &Rozptyl::Form_Load, .separator = " - ", .design = kDesign})
 {
     surface().ForeColor = colours::buttonShadow;
-    onOptions(kOptionValues);
-    onChange(HScroll1_, [this] { HScroll1_Change(); });
-    onStart("cmdStart", [this] { cmdStart_Click(); });
-    onEnd("cmdKonec");
-    Form_Load();
 }
 
 void Rozptyl::Form_Load()
@@ -104,5 +103,4 @@ void Rozptyl::Form_Load()
     setText(nSpomaleni_, "1");
 }
 
-void Rozptyl::HScroll1_Change() { setNumber(nSpomaleni_, scrollValue(HScroll1_)); }
 }  // namespace pathways

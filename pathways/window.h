@@ -5,7 +5,7 @@
 // detector inside a corridor, their arrows chained in three places.
 namespace pathways {
 
-class Rozptyl : public Form {
+class Rozptyl : public Program<Rozptyl> {
 public:
     // The picture covers x = 5 to 900 and y = 51 to 630: its arrow sums reach x = 900.
     static constexpr Size kDesign{900, 631};
@@ -13,25 +13,23 @@ public:
     Rozptyl();
 
     void Form_Load();
-    void HScroll1_Change();
     void cmdStart_Click();
 
 private:
     // The controls the handlers and the run reach, found once when the window is made.
-    const ControlRef labRadiusKoridor_ = named<ControlRef>("labRadiusKoridor");
-    const ControlRef labDelkaTrasy_ = named<ControlRef>("labDelkaTrasy");
-    const ControlRef labZdroj_ = named<ControlRef>("labZdroj");
-    const ControlRef labDetektor_ = named<ControlRef>("labDetektor");
-    const ControlRef labRadiusvektorTrasy_ = named<ControlRef>("labRadiusvektorTrasy");
-    const BarRef HScroll1_ = named<BarRef>("HScroll1");
-    const BoxRef nPocet_ = named<BoxRef>("nPocet");
-    const BoxRef nTrajektorie_ = named<BoxRef>("nTrajektorie");
-    const OptionRef op5z_ = named<OptionRef>("op5z");
-    const OptionRef op5_ = named<OptionRef>("op5");
-    const OptionRef opŠiroký_ = named<OptionRef>("opŠiroký");
-    const OptionRef opRychlá_ = named<OptionRef>("opRychlá");
-    const BoxRef nSpomaleni_ = named<BoxRef>("nSpomaleni");
-    const BoxRef nKoridor_ = named<BoxRef>("nKoridor");
+    SUITE_CONTROL(ControlRef, labRadiusKoridor);
+    SUITE_CONTROL(ControlRef, labDelkaTrasy);
+    SUITE_CONTROL(ControlRef, labZdroj);
+    SUITE_CONTROL(ControlRef, labDetektor);
+    SUITE_CONTROL(ControlRef, labRadiusvektorTrasy);
+    SUITE_CONTROL(BoxRef, nPocet);
+    SUITE_CONTROL(BoxRef, nTrajektorie);
+    SUITE_CONTROL(OptionRef, op5z);
+    SUITE_CONTROL(OptionRef, op5);
+    SUITE_CONTROL(OptionRef, opŠiroký);
+    SUITE_CONTROL(OptionRef, opRychlá);
+    SUITE_CONTROL(BoxRef, nSpomaleni);
+    SUITE_CONTROL(BoxRef, nKoridor);
 };
 
 }  // namespace pathways

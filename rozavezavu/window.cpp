@@ -141,9 +141,14 @@ constexpr OptionValue kOptionValues[] = {
     {"opStředníDetek", "nSpomalDetek", 1000},
     {"opPomaláDetek", "nSpomalDetek", 10000},
 };
+// The speed bars: the slowdown the runs read is the bar's value times a factor plus an offset.
+constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomal", 2, 1}, {"HScroll2", "nSpomalDetek"}};
 }  // namespace
 
-opSestava::opSestava() : Form("opSestava", "Rozavezavu", kLayout, " -  ")
+opSestava::opSestava()
+    : Program({.formName = "opSestava", .title = "Rozavezavu", .layout = kLayout, .start = "cmdStart",
+               .run = &opSestava::cmdStart_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
+               .load = &opSestava::Form_Load, .separator = " -  "})
 {
     onClick(opRámec_, [this] { opRámec_Click(); });
     onClick(opHologram_, [this] { opHologram_Click(); });
@@ -160,12 +165,6 @@ opSestava::opSestava() : Form("opSestava", "Rozavezavu", kLayout, " -  ")
     onClick(op7000_, [this] { op7000_Click(); });
     onClick(opVýšDál_, [this] { opVýšDál_Click(); });
     onClick(opNížBlíž_, [this] { opNížBlíž_Click(); });
-    onOptions(kOptionValues);
-    onChange(HScroll1_, [this] { HScroll1_Change(); });
-    onChange(HScroll2_, [this] { HScroll2_Change(); });
-    onStart("cmdStart", [this] { cmdStart_Click(); });
-    onEnd("cmdKonec");
-    Form_Load();
 }
 
 void opSestava::Form_Load()
@@ -313,14 +312,4 @@ void opSestava::placeObject(double y, float labelTop)
 void opSestava::opVýšDál_Click() { placeObject(3500, 3150); }
 void opSestava::opNížBlíž_Click() { placeObject(4000, 3650); }
 
-// ---------------------------------------------------------------- speed
-
-void opSestava::HScroll1_Change()
-{
-    const int v = scrollValue(HScroll1_);
-    setNumber(nSpomal_, v);
-    setNumber(nSpomal_, 2.0 * v + 1);
-}
-
-void opSestava::HScroll2_Change() { setNumber(nSpomalDetek_, scrollValue(HScroll2_)); }
 }  // namespace rozavezavu

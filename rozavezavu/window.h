@@ -7,7 +7,7 @@ namespace rozavezavu {
 // hologram plate and a detector line; five actions record the hologram, show the light
 // through the window, reconstruct the light field from the hologram or let the
 // reconstruction light pass an empty window.
-class opSestava : public Form {
+class opSestava : public Program<opSestava> {
 public:
     opSestava();
 
@@ -35,8 +35,6 @@ public:
     void opNížBlíž_Click();
 
     // The two speed groups.
-    void HScroll1_Change();
-    void HScroll2_Change();
 
     // The run of Start: the scene, the arrow sums, the hologram and the detector bars.
     void cmdStart_Click();
@@ -57,39 +55,37 @@ private:
 
     double xp_ = 0, xd_ = 0;
     // The controls the handlers and the run reach, found once when the window is made.
-    const OptionRef opRámec_ = named<OptionRef>("opRámec");
-    const OptionRef opHologram_ = named<OptionRef>("opHologram");
-    const OptionRef opPravdepod_ = named<OptionRef>("opPravdepod");
-    const OptionRef opRekonstrukce_ = named<OptionRef>("opRekonstrukce");
-    const OptionRef opBezHolo_ = named<OptionRef>("opBezHolo");
-    const OptionRef opVysoký_ = named<OptionRef>("opVysoký");
-    const OptionRef opStřední_ = named<OptionRef>("opStřední");
-    const OptionRef opNízky_ = named<OptionRef>("opNízky");
-    const OptionRef opRekModrý_ = named<OptionRef>("opRekModrý");
-    const OptionRef opRekZelený_ = named<OptionRef>("opRekZelený");
-    const OptionRef opRekČervený_ = named<OptionRef>("opRekČervený");
-    const OptionRef op8500_ = named<OptionRef>("op8500");
-    const OptionRef op7000_ = named<OptionRef>("op7000");
-    const OptionRef opVýšDál_ = named<OptionRef>("opVýšDál");
-    const OptionRef opNížBlíž_ = named<OptionRef>("opNížBlíž");
-    const BarRef HScroll1_ = named<BarRef>("HScroll1");
-    const BarRef HScroll2_ = named<BarRef>("HScroll2");
-    const BoxRef nStav_ = named<BoxRef>("nStav");
-    const BoxRef nKmit_ = named<BoxRef>("nKmit");
-    const BoxRef nKmitRef_ = named<BoxRef>("nKmitRef");
-    const BoxRef nSpomal_ = named<BoxRef>("nSpomal");
-    const OptionRef opRychlá_ = named<OptionRef>("opRychlá");
-    const BoxRef nSpomalDetek_ = named<BoxRef>("nSpomalDetek");
-    const OptionRef opRychláDetek_ = named<OptionRef>("opRychláDetek");
-    const BoxRef nDistanceDetek_ = named<BoxRef>("nDistanceDetek");
-    const BoxRef nYPolohaObjektu_ = named<BoxRef>("nYPolohaObjektu");
-    const BoxRef nXPolohaObjektu_ = named<BoxRef>("nXPolohaObjektu");
-    const ControlRef nObjekt_ = named<ControlRef>("nObjekt");
-    const ControlRef nVirtuální_ = named<ControlRef>("nVirtuální");
-    const ControlRef frmRekonstrukce_ = named<ControlRef>("frmRekonstrukce");
-    const ControlRef nDetektor_ = named<ControlRef>("nDetektor");
-    const ControlRef nIntObr_ = named<ControlRef>("nIntObr");
-    const ControlRef nObnPole_ = named<ControlRef>("nObnPole");
-    const ControlRef nPůvodPole_ = named<ControlRef>("nPůvodPole");
+    SUITE_CONTROL(OptionRef, opRámec);
+    SUITE_CONTROL(OptionRef, opHologram);
+    SUITE_CONTROL(OptionRef, opPravdepod);
+    SUITE_CONTROL(OptionRef, opRekonstrukce);
+    SUITE_CONTROL(OptionRef, opBezHolo);
+    SUITE_CONTROL(OptionRef, opVysoký);
+    SUITE_CONTROL(OptionRef, opStřední);
+    SUITE_CONTROL(OptionRef, opNízky);
+    SUITE_CONTROL(OptionRef, opRekModrý);
+    SUITE_CONTROL(OptionRef, opRekZelený);
+    SUITE_CONTROL(OptionRef, opRekČervený);
+    SUITE_CONTROL(OptionRef, op8500);
+    SUITE_CONTROL(OptionRef, op7000);
+    SUITE_CONTROL(OptionRef, opVýšDál);
+    SUITE_CONTROL(OptionRef, opNížBlíž);
+    SUITE_CONTROL(BoxRef, nStav);
+    SUITE_CONTROL(BoxRef, nKmit);
+    SUITE_CONTROL(BoxRef, nKmitRef);
+    SUITE_CONTROL(BoxRef, nSpomal);
+    SUITE_CONTROL(OptionRef, opRychlá);
+    SUITE_CONTROL(BoxRef, nSpomalDetek);
+    SUITE_CONTROL(OptionRef, opRychláDetek);
+    SUITE_CONTROL(BoxRef, nDistanceDetek);
+    SUITE_CONTROL(BoxRef, nYPolohaObjektu);
+    SUITE_CONTROL(BoxRef, nXPolohaObjektu);
+    SUITE_CONTROL(ControlRef, nObjekt);
+    SUITE_CONTROL(ControlRef, nVirtuální);
+    SUITE_CONTROL(ControlRef, frmRekonstrukce);
+    SUITE_CONTROL(ControlRef, nDetektor);
+    SUITE_CONTROL(ControlRef, nIntObr);
+    SUITE_CONTROL(ControlRef, nObnPole);
+    SUITE_CONTROL(ControlRef, nPůvodPole);
 };
 }  // namespace rozavezavu

@@ -190,7 +190,7 @@ TEST(Pacing, AWaitLastsAQuarterMicrosecondPerDecrementAndKeepsThePictureShown)
     const double shortSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - shortStart).count();
     EXPECT_GE(shortSeconds, 0.1);
-    EXPECT_LT(shortSeconds, 0.25);
+    EXPECT_LT(shortSeconds, 0.5) << "a short wait is paid as it is, not a timer's tick each";
 }
 
 TEST(Pacing, ARunPaysItsDrawingAndWaitsAtFrameBoundariesAndStopsWhenAsked)

@@ -62,15 +62,15 @@ constexpr OptionValue kOptionValues[] = {
     {"opPomalejší", "nSpomaleni", 15000},
     {"opRxchlá", "nSpomaleni", 1},
 };
+// The speed bars: the slowdown the runs read is the bar's value.
+constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni"}};
 }  // namespace
 
-Form1::Form1() : Form("Form1", "Vidivizur", kLayout)
+Form1::Form1()
+    : Program({.formName = "Form1", .title = "Vidivizur", .layout = kLayout, .start = "ComSinusovka",
+               .run = &Form1::ComSinusovka_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
+               .load = &Form1::Form_Load})
 {
-    onOptions(kOptionValues);
-    onChange(HScroll1_, [this] { HScroll1_Change(); });
-    onStart("ComSinusovka", [this] { ComSinusovka_Click(); });
-    onEnd("cmdKonec");
-    Form_Load();
 }
 
 void Form1::Form_Load()
@@ -79,5 +79,4 @@ void Form1::Form_Load()
     setText(nSpomaleni_, "1");
 }
 
-void Form1::HScroll1_Change() { setNumber(nSpomaleni_, scrollValue(HScroll1_)); }
 }  // namespace vidivizur

@@ -1,33 +1,22 @@
 // A program's window as a web page: its controls as elements at their places in the
-// design, the drawing surface as a canvas, the yes/no question as a modal dialog, and
-// the input held while the program is busy (a run, a question), served after it in
-// order. Esc and P reach a run at its next frame: Esc stops it (and the runs that Start
-// clicks made meanwhile would begin), P pauses and resumes it.
+// design, the drawing surface as a canvas, the yes/no question as a modal dialog. While
+// the program is busy (a run, a question) the user's input goes to the run's input in
+// the program, which steers the run with Esc and P and serves the rest after it, in
+// order. Kind, RunKey, BarKey and Verdict are the program's own (page_constants.js).
 var suitePage = (function () {
   'use strict';
-  const Kind = {Command: 0, Frame: 1, Option: 2, Check: 3, Label: 4, CaptionBox: 5, ParameterBox: 6, Picture: 7,
-                Bar: 8};
-  const kTwipsPerPixel = 15;
-  const kGrey = 0xC0C0C0;
-  const kStop = 1, kPauses = 2;
 
   let root, page, canvas, context, question;
   let design = {width: 800, height: 600}, scale = 1;
   const controls = [];  // per control of the layout: {kind, box (placed), element (carries the name), ...}
-  let startButton = -1;
-  let busy = false;  // the program is serving an event (a run, a question): input waits
-  const held = [];  // what the user did meanwhile, in order
-  let requests = 0;  // for the run: kStop, and kPauses for every P
-  let describing = '';
+  let busy = false;  // the program is serving an event (a run, a question)
   let runs = 0;
 
   const css = (rgb) => '#' + rgb.toString(16).padStart(6, '0');
-  const pixels = (twips) => Math.round(twips / kTwipsPerPixel);
 
   function open(caption, description, width, height) {
     document.title = caption;
     design = {width: width, height: height};
-    describing = description;
     root = document.getElementById('window');
     page = document.createElement('div');
     page.id = 'page';
@@ -79,7 +68,7 @@ var suitePage = (function () {
     const c = {kind: kind, index: index};
     let box, element;
     switch (kind) {
-    case Kind.Command:
+    case Kind.CommandButton:
       box = element = document.createElement('button');
       element.type = 'button';
       element.textContent = text;
@@ -91,12 +80,12 @@ var suitePage = (function () {
       c.legend.textContent = text;
       element.appendChild(c.legend);
       break;
-    case Kind.Option:
-    case Kind.Check: {
+    case Kind.OptionButton:
+    case Kind.CheckBox: {
       box = document.createElement('div');
       element = document.createElement('input');
-      element.type = kind === Kind.Option ? 'radio' : 'checkbox';
-      if (kind === Kind.Option)
+      element.type = kind === Kind.OptionButton ? 'radio' : 'checkbox';
+      if (kind === Kind.OptionButton)
         element.name = 'options-' + frame;
       c.label = document.createElement('label');
       c.label.textContent = text;
@@ -108,80 +97,77 @@ var suitePage = (function () {
       box = element = document.createElement('div');
       element.innerHTML = text;  // the program's own formula, as rich text
       break;
-    case Kind.Bar:
+    case Kind.HScrollBar:
+      // Its keys move it as the program says (the arrows by a step, the Page keys by a page).
       box = element = document.createElement('input');
       element.type = 'range';
-      element.setAttribute('aria-label', text || 'Rychlost animace');
-      element.title = (text || 'Rychlost animace') + ' (vpravo pomaleji)';
       element.addEventListener('input', () => call('web_scrolled', index, Number(element.value)));
       element.addEventListener('keydown', (e) => {
-        const to = keyedValue(c, e.key);
-        if (to === null)
+        if (busy || barKeys[e.key] === undefined)
           return;
         e.preventDefault();
-        if (to !== Number(element.value)) {
-          element.value = to;
-          call('web_scrolled', index, Number(element.value));
-        }
+        call('web_bar_key', index, barKeys[e.key]);
       });
       break;
-    default:  // labels, caption boxes, parameter boxes
+    case Kind.Label:
+    case Kind.CaptionBox:
+    case Kind.ParameterBox:
       box = element = document.createElement('div');
       element.textContent = text;
+      break;
+    default:
+      throw new Error('a control of an unknown kind: ' + name);
     }
-    box.classList.add(['command', 'frame', 'option', 'check', 'label', 'captionbox', 'parameter', 'formula',
-                       'bar'][kind]);
+    box.classList.add(kindClass[kind]);
     element.id = name;
     if (c.label)
       c.label.htmlFor = name;
-    box.style.left = pixels(left) + 'px';
-    box.style.top = pixels(top) + 'px';
-    box.style.width = pixels(width) + 'px';
-    box.style.height = pixels(height) + 'px';
+    box.style.left = left + 'px';
+    box.style.top = top + 'px';
+    box.style.width = width + 'px';
+    box.style.height = height + 'px';
     c.box = box;
     c.element = element;
     controls[index] = c;
     parent.appendChild(box);
   }
 
-  function style(index, family, size, bold, back, fore, align, border) {
+  // The class of a control's box, by its kind (suite.css).
+  const kindClass = {[Kind.CommandButton]: 'command', [Kind.Frame]: 'frame', [Kind.OptionButton]: 'option',
+                     [Kind.CheckBox]: 'check', [Kind.Label]: 'label', [Kind.CaptionBox]: 'captionbox',
+                     [Kind.ParameterBox]: 'parameter', [Kind.Picture]: 'formula', [Kind.HScrollBar]: 'bar'};
+  // The browser's names of the keys the program tells apart.
+  const runKeys = {Escape: RunKey.Escape, p: RunKey.P, P: RunKey.P, Pause: RunKey.Pause};
+  const barKeys = {ArrowLeft: BarKey.Left, ArrowRight: BarKey.Right, ArrowUp: BarKey.Up, ArrowDown: BarKey.Down,
+                   PageUp: BarKey.PageUp, PageDown: BarKey.PageDown, Home: BarKey.Home, End: BarKey.End};
+
+  // seeThrough: the control lets the window's grey show through (a frame's caption above it stays whole).
+  function style(index, family, size, bold, back, seeThrough, fore, align, border) {
     const c = controls[index], s = c.box.style;
     s.fontFamily = '"' + family + '"';
     s.fontSize = size + 'px';
     s.fontWeight = bold ? 'bold' : 'normal';
     s.color = css(fore);
-    if (c.kind !== Kind.Command)
+    if (c.kind !== Kind.CommandButton)
       s.textAlign = ['left', 'center', 'right'][align];
-    // An option on the window's grey is see-through, so a frame's caption above it stays whole.
-    if (!((c.kind === Kind.Option || c.kind === Kind.Check) && back === kGrey))
+    if (!seeThrough)
       s.backgroundColor = css(back);
     if (border)
       c.box.classList.add('bordered');
   }
 
-  function bar(index, min, max, value, singleStep, pageStep) {
+  function bar(index, min, max, value, name, tip) {
     const c = controls[index];
-    c.min = min; c.max = max; c.singleStep = singleStep; c.pageStep = pageStep;
+    c.min = min; c.max = max;
     c.element.min = min;
     c.element.max = max;
     c.element.step = 1;
     c.element.value = value;
+    c.element.setAttribute('aria-label', name);
+    c.element.title = tip;
   }
 
-  // The value a key moves a speed bar to (the arrows a step, the Page keys a page,
-  // Home and End to its ends), or null for another key.
-  function keyedValue(c, key) {
-    const now = Number(c.element.value);
-    const by = {ArrowLeft: -c.singleStep, ArrowDown: -c.singleStep, ArrowRight: c.singleStep, ArrowUp: c.singleStep,
-                PageUp: -c.pageStep, PageDown: c.pageStep}[key];
-    if (by !== undefined)
-      return Math.min(c.max, Math.max(c.min, now + by));
-    if (key === 'Home')
-      return c.min;
-    if (key === 'End')
-      return c.max;
-    return null;
-  }
+  function setValue(index, value) { controls[index].element.value = value; }
 
   function setText(index, text) {
     const c = controls[index];
@@ -195,7 +181,7 @@ var suitePage = (function () {
 
   function setChecked(index, checked) {
     const c = controls[index];
-    if (c.kind === Kind.Option || c.kind === Kind.Check)
+    if (c.kind === Kind.OptionButton || c.kind === Kind.CheckBox)
       c.element.checked = !!checked;
   }
 
@@ -210,10 +196,9 @@ var suitePage = (function () {
   function setShown(index, shown) { controls[index].box.hidden = !shown; }
   function setColour(index, back) { controls[index].box.style.backgroundColor = css(back); }
 
-  function setStartButton(index) {
-    startButton = index;
+  function setStartButton(index, tip) {
     const b = controls[index].element;
-    b.title = 'Spustí animaci; Esc ji zastaví, P pozastaví a znovu rozběhne';
+    b.title = tip;
     b.focus();
   }
 
@@ -230,49 +215,14 @@ var suitePage = (function () {
   // ---------------------------------------------------------------- the program's events
 
   // Hands one event to the program; while it serves it (a run may take seconds), what
-  // the user does waits.
+  // the user does goes to the run's input.
   function call(name, control, value) {
     busy = true;
-    const done = () => {
-      busy = false;
-      serveHeld();
-    };
+    const done = () => { busy = false; };
     Module.ccall(name, null, ['number', 'number'], [control, value], {async: true}).then(done, (error) => {
       console.error(error);
       done();
     });
-  }
-
-  function serveHeld() {
-    while (!busy && held.length > 0)
-      serve(held.shift());
-  }
-
-  // An event held during a run, as the control would have taken it then.
-  function serve(act) {
-    const c = controls[act.control];
-    if (c.box.hidden || c.element.disabled)
-      return;
-    switch (c.kind) {
-    case Kind.Option:
-      c.element.checked = true;
-      call('web_clicked', act.control, 1);
-      break;
-    case Kind.Check:
-      c.element.checked = !c.element.checked;
-      call('web_clicked', act.control, c.element.checked ? 1 : 0);
-      break;
-    case Kind.Bar: {
-      const to = act.key !== undefined ? keyedValue(c, act.key) : act.value;
-      if (to !== null && to !== Number(c.element.value)) {
-        c.element.value = to;
-        call('web_scrolled', act.control, Number(c.element.value));
-      }
-      break;
-    }
-    default:
-      call('web_clicked', act.control, 1);
-    }
   }
 
   // The control an event on the page is meant for, or undefined.
@@ -288,45 +238,38 @@ var suitePage = (function () {
     if (!busy || question.contains(e.target))
       return;
     const c = controlOf(e.target);
-    if (!c)
+    if (!c || c.kind === Kind.HScrollBar)  // a speed bar takes its press (holdPointer)
       return;
     e.preventDefault();
     e.stopPropagation();
-    if (c.kind !== Kind.Bar)  // a speed bar takes its press (holdPointer)
-      held.push({control: c.index});
+    Module._web_held_click(c.index);
   }
 
   function holdPointer(e) {
     if (!busy || question.contains(e.target))
       return;
     const c = controlOf(e.target);
-    if (!c || c.kind !== Kind.Bar)
+    if (!c || c.kind !== Kind.HScrollBar)
       return;
-    e.preventDefault();
     const r = c.element.getBoundingClientRect();
     const at = Math.min(1, Math.max(0, (e.clientX - r.left) / Math.max(1, r.width)));
-    held.push({control: c.index, value: Math.round(c.min + at * (c.max - c.min))});
+    e.preventDefault();
+    Module._web_held_bar_move(c.index, Math.round(c.min + at * (c.max - c.min)));
   }
 
   function onKey(e) {
     if (!busy || question.open)
       return;
-    if (e.key === 'Escape') {
-      e.preventDefault();
-      requests |= kStop;
-      // The runs that Start clicks made meanwhile would begin are cancelled with it.
-      for (let i = held.length - 1; i >= 0; --i)
-        if (held[i].control === startButton)
-          held.splice(i, 1);
-    } else if (e.key === 'p' || e.key === 'P' || e.key === 'Pause') {
-      e.preventDefault();
-      requests += kPauses;
-    } else {
-      const c = controlOf(e.target);
-      if (c && c.kind === Kind.Bar && keyedValue(c, e.key) !== null) {
+    if (runKeys[e.key] !== undefined) {
+      const verdict = Module._web_key(runKeys[e.key], e.repeat ? 1 : 0, e.ctrlKey || e.altKey || e.metaKey ? 1 : 0);
+      if (verdict !== Verdict.Now)
         e.preventDefault();
-        held.push({control: c.index, key: e.key});
-      }
+      return;
+    }
+    const c = controlOf(e.target);
+    if (c && c.kind === Kind.HScrollBar && barKeys[e.key] !== undefined) {
+      e.preventDefault();
+      Module._web_held_bar_key(c.index, barKeys[e.key]);
     }
   }
 
@@ -335,12 +278,6 @@ var suitePage = (function () {
     const now = performance.now();
     longestGap = Math.max(longestGap, now - lastFrame);
     lastFrame = now;
-  }
-
-  function takeRequests() {
-    const r = requests;
-    requests = 0;
-    return r;
   }
 
   // The yes/no question, titled with the program's title: true for "Ano". Esc answers "Ne".
@@ -355,27 +292,9 @@ var suitePage = (function () {
     });
   }
 
-  // The chosen option of every frame and the state of every check box, in reading order.
-  function settingsDrawn() {
-    const settings = [];
-    for (const c of controls) {
-      if (!c || (c.kind !== Kind.Option && c.kind !== Kind.Check) || c.box.offsetParent === null)
-        continue;
-      const r = c.box.getBoundingClientRect();
-      const frame = c.box.parentElement.closest('fieldset');
-      const caption = c.label.textContent.trim();
-      if (c.kind === Kind.Option && c.element.checked)
-        settings.push({r, text: (frame ? frame.querySelector('legend').textContent + ': ' : '') + caption});
-      else if (c.kind === Kind.Check)
-        settings.push({r, text: caption + (c.element.checked ? ': ano' : ': ne')});
-    }
-    settings.sort((a, b) => a.r.top - b.r.top || a.r.left - b.r.left);
-    return settings.map((s) => s.text).join('; ');
-  }
-
   // A run began, or it ended: how long it took, and how long the reference machine took.
   let began = 0, lastFrame = 0, longestGap = 0;
-  function run(running, designedSeconds) {
+  function run(running, designedSeconds, description) {
     canvas.setAttribute('aria-busy', running ? 'true' : 'false');
     if (running) {
       began = lastFrame = performance.now();
@@ -386,16 +305,15 @@ var suitePage = (function () {
     canvas.dataset.seconds = ((performance.now() - began) / 1000).toFixed(3);
     canvas.dataset.longestFrameGap = longestGap.toFixed(1);  // milliseconds between two frames
     canvas.dataset.designedSeconds = designedSeconds.toFixed(3);
-    requests = 0;
-    canvas.setAttribute('aria-description', describing + ' Nakresleno s nastavením: ' + settingsDrawn() + '.');
+    canvas.setAttribute('aria-description', description);
     canvas.dataset.runs = String(++runs);
   }
 
   // "Konec": back to the launcher.
   function close() { window.location.assign('index.html'); }
 
-  return {open, viewport, setScale, control, style, bar, setText, setChecked, setPlace, setShown, setColour,
-          setStartButton, shown, paint, framed, takeRequests, ask, run, close};
+  return {open, viewport, setScale, control, style, bar, setValue, setText, setChecked, setPlace, setShown, setColour,
+          setStartButton, shown, paint, framed, ask, run, close};
 })();
 
 if ('serviceWorker' in navigator)

@@ -10,18 +10,19 @@ mergeInto(LibraryManager.library, {
   page_control: function (index, kind, name, text, frame, left, top, width, height) {
     suitePage.control(index, kind, UTF8ToString(name), UTF8ToString(text), frame, left, top, width, height);
   },
-  page_style: function (index, family, pixels, bold, back, fore, align, border) {
-    suitePage.style(index, UTF8ToString(family), pixels, bold, back, fore, align, border);
+  page_style: function (index, family, pixels, bold, back, seeThrough, fore, align, border) {
+    suitePage.style(index, UTF8ToString(family), pixels, bold, back, seeThrough, fore, align, border);
   },
-  page_bar: function (index, min, max, value, singleStep, pageStep) {
-    suitePage.bar(index, min, max, value, singleStep, pageStep);
+  page_bar: function (index, min, max, value, name, tip) {
+    suitePage.bar(index, min, max, value, UTF8ToString(name), UTF8ToString(tip));
   },
+  page_set_value: function (index, value) { suitePage.setValue(index, value); },
   page_set_text: function (index, text) { suitePage.setText(index, UTF8ToString(text)); },
   page_set_checked: function (index, checked) { suitePage.setChecked(index, checked); },
   page_set_place: function (index, left, top) { suitePage.setPlace(index, left, top); },
   page_set_shown: function (index, shown) { suitePage.setShown(index, shown); },
   page_set_colour: function (index, back) { suitePage.setColour(index, back); },
-  page_start_button: function (index) { suitePage.setStartButton(index); },
+  page_start_button: function (index, tip) { suitePage.setStartButton(index, UTF8ToString(tip)); },
   page_shown: function () { suitePage.shown(); },
   page_paint: function (rgba, x, y, width, height) {
     suitePage.paint(new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4), x, y, width, height);
@@ -36,13 +37,14 @@ mergeInto(LibraryManager.library, {
       channel.port2.postMessage(0);
     });
   },
-  page_requests: function () { return suitePage.takeRequests(); },
   page_ask: function (title, question) {
     const t = UTF8ToString(title), q = UTF8ToString(question);
     return Asyncify.handleSleep(function (wakeUp) {
       suitePage.ask(t, q).then(function (yes) { wakeUp(yes ? 1 : 0); });
     });
   },
-  page_run: function (running, designedSeconds) { suitePage.run(running, designedSeconds); },
+  page_run: function (running, designedSeconds, description) {
+    suitePage.run(running, designedSeconds, UTF8ToString(description));
+  },
   page_close: function () { suitePage.close(); },
 });

@@ -17,20 +17,21 @@ double page_device_pixel_ratio();
 void page_scale(double scale, int canvasWidth, int canvasHeight, int back);
 void page_control(int index, int kind, const char* name, const char* text, int frame, int left, int top, int width,
                   int height);
-void page_style(int index, const char* family, int pixels, int bold, int back, int fore, int align, int border);
-void page_bar(int index, int min, int max, int value, int singleStep, int pageStep);
+void page_style(int index, const char* family, int pixels, int bold, int back, int seeThrough, int fore, int align,
+                int border);
+void page_bar(int index, int min, int max, int value, const char* name, const char* tip);
+void page_set_value(int index, int value);
 void page_set_text(int index, const char* text);
 void page_set_checked(int index, int checked);
 void page_set_place(int index, double left, double top);
 void page_set_shown(int index, int shown);
 void page_set_colour(int index, int back);
-void page_start_button(int index);
+void page_start_button(int index, const char* tip);
 void page_shown();
 void page_paint(const std::uint8_t* rgba, int x, int y, int width, int height);
 void page_yield();  // asynchronous: the browser paints and takes input meanwhile
-int page_requests();
 int page_ask(const char* title, const char* question);  // asynchronous
-void page_run(int running, double designedSeconds);
+void page_run(int running, double designedSeconds, const char* description);
 void page_close();
 }
 
@@ -40,18 +41,19 @@ WebWindow* pageWindow = nullptr;
 // A colour of the layout as the page writes it: 0xRRGGBB.
 int cssColour(Colour c) { return int(toArgb(c) & 0xFFFFFF); }
 
-// What page_requests says.
-constexpr int kStop = 1, kPauses = 2;
+// Twips of the layout as pixels of the design, where the page lays its controls out.
+int designPixels(int twips) { return int(std::floor(twips / DrawingSurface::kTwipsPerPixel + 0.5)); }
 }  // namespace
 
 void setPageWindow(WebWindow* window) { pageWindow = window; }
 
 WebWindow::WebWindow(Form& form) : form_(form)
 {
+    form.load();  // Form_Load, before the page is made from what it set
     const Size design = form.design();
     const Demonstration* demonstration = demonstrationTitled(form.programTitle());
-    page_open(form.windowCaption().c_str(), demonstration ? demonstration->description : "", design.width,
-              design.height);
+    whatItShows_ = demonstration ? demonstration->description : "";
+    page_open(form.windowCaption().c_str(), whatItShows_.c_str(), design.width, design.height);
     // The window fills the browser's viewport as the desktop's fills its screen: magnified
     // by one factor, or drawn smaller on a viewport smaller than the reference screen. The
     // picture is drawn in the screen's own pixels, so it is crisp at any pixel ratio.
@@ -69,14 +71,15 @@ WebWindow::WebWindow(Form& form) : form_(form)
     for (int i = 0; i < int(controls.size()); ++i) {
         const ControlState& c = controls[i];
         const Control& d = *c.design;
-        page_control(i, int(d.kind), d.name, c.text.c_str(), c.frame, d.at.left, d.at.top, d.at.width, d.at.height);
+        page_control(i, int(d.kind), d.name, c.text.c_str(), c.frame, designPixels(d.at.left), designPixels(d.at.top),
+                     designPixels(d.at.width), designPixels(d.at.height));
         // The fonts of the design at one pixel to a pixel: the page magnifies them with the window.
         const FontSpec& font = shownFont(d.font);
         page_style(i, standInFamily(font.family), std::max(1, pointsToPixels(font.points)), font.bold,
-                   cssColour(c.back), cssColour(d.fore), int(d.align), d.border);
+                   cssColour(c.back), isSeeThrough(d.kind, c.back), cssColour(d.fore), int(d.align), d.border);
         if (d.kind == Kind::HScrollBar) {
-            const BarSteps steps = barSteps(d);
-            page_bar(i, d.min, d.max, c.value, steps.single, steps.page);
+            const std::string name = *d.text ? d.text : shell::kSpeedBar;
+            page_bar(i, d.min, d.max, c.value, name.c_str(), (name + shell::kSpeedBarTip).c_str());
         }
         page_set_checked(i, c.checked);
         page_set_shown(i, c.visible);
@@ -84,7 +87,7 @@ WebWindow::WebWindow(Form& form) : form_(form)
             controlChanged(i, Change::Place);
     }
     if (form.startButton() >= 0)
-        page_start_button(form.startButton());
+        page_start_button(form.startButton(), shell::kStartTip);
 
     Pacing& pacing = form.pacing();
     pacing.sleep = [](Pacing::Clock::duration d) {
@@ -149,21 +152,10 @@ void WebWindow::paintChanged()
     page_paint(rgba_.data(), dirty.x, dirty.y, dirty.width, dirty.height);
 }
 
-void WebWindow::obeyThePage()
-{
-    const int asked = page_requests();
-    Pacing& pacing = form_.pacing();
-    for (int pauses = asked / kPauses; pauses > 0; --pauses)
-        pacing.togglePause();
-    if (asked & kStop)
-        pacing.stop();
-}
-
 void WebWindow::showPicture()
 {
     paintChanged();
     page_yield();
-    obeyThePage();
 }
 
 void WebWindow::handled() { paintChanged(); }
@@ -172,25 +164,88 @@ int WebWindow::ask(const std::string& title, const std::string& question)
 {
     paintChanged();
     const int yes = page_ask(title.c_str(), question.c_str());
-    obeyThePage();
     return yes ? Form::vbYes : Form::vbNo;
 }
 
 void WebWindow::runBegins()
 {
     designedBefore_ = form_.pacing().designedSeconds();
-    page_run(1, 0);
+    page_run(1, 0, "");
 }
 
 void WebWindow::runEnded()
 {
     paintChanged();
-    page_run(0, form_.pacing().designedSeconds() - designedBefore_);
+    page_run(0, form_.pacing().designedSeconds() - designedBefore_, form_.describeDrawn(whatItShows_).c_str());
 }
 
 void WebWindow::closeWindow() { page_close(); }
 
-// The page's input, one event at a time (the page holds what comes during a run).
+void WebWindow::clicked(int control, bool checked)
+{
+    form_.clicked(control, checked);
+    serveWhatWaits();
+}
+
+void WebWindow::scrolled(int control, int value)
+{
+    form_.scrolled(control, value);
+    serveWhatWaits();
+}
+
+void WebWindow::barKey(int control, BarKey key)
+{
+    const ControlState& c = form_.controls()[control];
+    serveBar(control, keyedValue(*c.design, c.value, key));
+    serveWhatWaits();
+}
+
+void WebWindow::serveWhatWaits()
+{
+    // What came while a handler slept outside a run (a run serves its own at its end).
+    if (form_.input().waiting() > 0 && !form_.isRunning())
+        form_.input().serve([] { return true; });
+}
+
+int WebWindow::heldClick(int control)
+{
+    return int(form_.input().input(RunInput::Pointer::Other, nullptr, [this, control] { serveClick(control); }));
+}
+
+int WebWindow::heldBarMove(int control, int value)
+{
+    return int(form_.input().input(RunInput::Pointer::Other, nullptr, [this, control, value] { serveBar(control, value); }));
+}
+
+int WebWindow::heldBarKey(int control, BarKey key)
+{
+    return int(form_.input().key(RunInput::Key::Other, true, false, false, [this, control, key] {
+        const ControlState& c = form_.controls()[control];
+        serveBar(control, keyedValue(*c.design, c.value, key));
+    }));
+}
+
+void WebWindow::serveClick(int control)
+{
+    // As the control would have taken it then: an option becomes the chosen one, a check
+    // box changes its state; a control hidden meanwhile takes nothing.
+    const ControlState& c = form_.controls()[control];
+    if (!c.visible)
+        return;
+    form_.clicked(control, c.design->kind == Kind::CheckBox ? !c.checked : true);
+}
+
+void WebWindow::serveBar(int control, int value)
+{
+    const ControlState& c = form_.controls()[control];
+    if (!c.visible || value == c.value)
+        return;
+    page_set_value(control, value);
+    form_.scrolled(control, value);
+}
+
+// The page's input. Outside a run an event goes to the window at once; during a run the
+// page hands it to the run's input, which steers the run with it, holds it or lets it be.
 extern "C" {
 EMSCRIPTEN_KEEPALIVE void web_clicked(int control, int checked)
 {
@@ -202,5 +257,33 @@ EMSCRIPTEN_KEEPALIVE void web_scrolled(int control, int value)
 {
     if (pageWindow)
         pageWindow->scrolled(control, value);
+}
+
+EMSCRIPTEN_KEEPALIVE void web_bar_key(int control, int key)
+{
+    if (pageWindow)
+        pageWindow->barKey(control, BarKey(key));
+}
+
+// Each returns what became of the event: RunInput::Verdict.
+EMSCRIPTEN_KEEPALIVE int web_key(int key, int repeated, int modified)
+{
+    return pageWindow ? int(pageWindow->form().input().key(RunInput::Key(key), true, repeated, modified, {}))
+                      : int(RunInput::Verdict::Now);
+}
+
+EMSCRIPTEN_KEEPALIVE int web_held_click(int control)
+{
+    return pageWindow ? pageWindow->heldClick(control) : int(RunInput::Verdict::Now);
+}
+
+EMSCRIPTEN_KEEPALIVE int web_held_bar_move(int control, int value)
+{
+    return pageWindow ? pageWindow->heldBarMove(control, value) : int(RunInput::Verdict::Now);
+}
+
+EMSCRIPTEN_KEEPALIVE int web_held_bar_key(int control, int key)
+{
+    return pageWindow ? pageWindow->heldBarKey(control, BarKey(key)) : int(RunInput::Verdict::Now);
 }
 }

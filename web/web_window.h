@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "form.h"
@@ -9,7 +10,7 @@
 // design, and a canvas for the drawing surface; this side tells it what changed and
 // hands it the surface's pixels at every frame boundary. A run sleeps through
 // Asyncify: while it waits, the browser paints and takes the user's input, which the
-// page holds for the run's end, except Esc and P, which reach the run at its next frame.
+// page hands to the run's input (Esc and P steer the run, the rest waits for its end).
 class WebWindow : public FrontEnd {
 public:
     explicit WebWindow(Form& form);
@@ -19,8 +20,14 @@ public:
 
     // The page's side: a click on a control (an option becomes the chosen one; a check
     // box gives its state now) and a scroll bar moved.
-    void clicked(int control, bool checked) { form_.clicked(control, checked); }
-    void scrolled(int control, int value) { form_.scrolled(control, value); }
+    void clicked(int control, bool checked);
+    void scrolled(int control, int value);
+    void barKey(int control, BarKey key);  // a key on a speed bar that has the focus
+    // The same during a run, to be served after it: a click, a speed bar pressed at a
+    // value and a key on a speed bar. Each returns the RunInput::Verdict.
+    int heldClick(int control);
+    int heldBarMove(int control, int value);
+    int heldBarKey(int control, BarKey key);
 
     void showPicture() override;
 
@@ -35,10 +42,12 @@ protected:
 private:
     // Hands the page what the surface changed since the last frame, as RGBA rows.
     void paintChanged();
-    // What the user asked of the run meanwhile: Esc stops it, P pauses and resumes it.
-    void obeyThePage();
+    void serveWhatWaits();
+    void serveClick(int control);
+    void serveBar(int control, int value);
 
     Form& form_;
+    std::string whatItShows_;  // the picture's description, without its settings
     std::vector<std::uint8_t> rgba_;
     double designedBefore_ = 0;  // the pacing's designed seconds when the run began
 };

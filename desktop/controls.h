@@ -1,0 +1,36 @@
+#pragma once
+#include <QObject>
+#include <string_view>
+#include <vector>
+
+#include "form.h"
+
+class QWidget;
+
+// Twips of the layout to pixels of a window drawn `shrink` times its designed size: the
+// one conversion of every control position.
+int twipsToPixels(int twips, double shrink);
+
+// The controls of a window: a widget for every control of the Form's layout, made at
+// its place in the design with its caption laid out as designed, named with the
+// control's name; the user's clicks and scroll moves go to the Form, and the Form's
+// changes come back to the widgets.
+class Controls : public QObject {
+public:
+    // page: the design area the controls stand on; picture: the canvas behind them.
+    Controls(Form& form, QWidget* page, const QWidget* picture, double shrink);
+
+    QWidget* at(int index) const { return widgets_[index]; }
+    // The widget of a control; a name the layout lacks throws std::logic_error.
+    QWidget* named(std::string_view name) const;
+    // The Form changed a control.
+    void changed(int index, FrontEnd::Change what);
+
+private:
+    QWidget* create(const ControlState& c, QWidget* parent);
+    void connect(int index, QWidget* w);
+
+    Form& form_;
+    double shrink_;
+    std::vector<QWidget*> widgets_;  // in the Form's order
+};

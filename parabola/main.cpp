@@ -1,4 +1,0 @@
-#include "desktop_window.h"
-#include "window.h"
-
-int main(int argc, char** argv) { return runProgram<parabola::ParabolaQED>(argc, argv); }
