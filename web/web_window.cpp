@@ -246,44 +246,64 @@ void WebWindow::serveBar(int control, int value)
 
 // The page's input. Outside a run an event goes to the window at once; during a run the
 // page hands it to the run's input, which steers the run with it, holds it or lets it be.
+// What the page names is checked: a control the window lacks, or a key or kind of
+// control other than the one named, comes to nothing.
+namespace {
+WebWindow* windowWith(int control, Kind kind)
+{
+    if (!pageWindow || control < 0 || control >= int(pageWindow->form().controls().size()))
+        return nullptr;
+    const Kind is = pageWindow->form().controls()[control].design->kind;
+    const bool takesClicks = is == Kind::CommandButton || is == Kind::OptionButton || is == Kind::CheckBox;
+    return (kind == Kind::CommandButton ? takesClicks : is == kind) ? pageWindow : nullptr;
+}
+
+bool isBarKey(int key) { return key >= int(BarKey::Left) && key <= int(BarKey::End); }
+constexpr int kNow = int(RunInput::Verdict::Now);
+}  // namespace
+
 extern "C" {
 EMSCRIPTEN_KEEPALIVE void web_clicked(int control, int checked)
 {
-    if (pageWindow)
-        pageWindow->clicked(control, checked != 0);
+    if (WebWindow* w = windowWith(control, Kind::CommandButton))
+        w->clicked(control, checked != 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void web_scrolled(int control, int value)
 {
-    if (pageWindow)
-        pageWindow->scrolled(control, value);
+    if (WebWindow* w = windowWith(control, Kind::HScrollBar))
+        w->scrolled(control, value);
 }
 
 EMSCRIPTEN_KEEPALIVE void web_bar_key(int control, int key)
 {
-    if (pageWindow)
-        pageWindow->barKey(control, BarKey(key));
+    if (WebWindow* w = windowWith(control, Kind::HScrollBar); w && isBarKey(key))
+        w->barKey(control, BarKey(key));
 }
 
 // Each returns what became of the event: RunInput::Verdict.
 EMSCRIPTEN_KEEPALIVE int web_key(int key, int repeated, int modified)
 {
-    return pageWindow ? int(pageWindow->form().input().key(RunInput::Key(key), true, repeated, modified, {}))
-                      : int(RunInput::Verdict::Now);
+    using Key = RunInput::Key;
+    const Key known = key >= int(Key::Escape) && key <= int(Key::Other) ? Key(key) : Key::Other;
+    return pageWindow ? int(pageWindow->form().input().key(known, true, repeated, modified, {})) : kNow;
 }
 
 EMSCRIPTEN_KEEPALIVE int web_held_click(int control)
 {
-    return pageWindow ? pageWindow->heldClick(control) : int(RunInput::Verdict::Now);
+    WebWindow* w = windowWith(control, Kind::CommandButton);
+    return w ? w->heldClick(control) : kNow;
 }
 
 EMSCRIPTEN_KEEPALIVE int web_held_bar_move(int control, int value)
 {
-    return pageWindow ? pageWindow->heldBarMove(control, value) : int(RunInput::Verdict::Now);
+    WebWindow* w = windowWith(control, Kind::HScrollBar);
+    return w ? w->heldBarMove(control, value) : kNow;
 }
 
 EMSCRIPTEN_KEEPALIVE int web_held_bar_key(int control, int key)
 {
-    return pageWindow ? pageWindow->heldBarKey(control, BarKey(key)) : int(RunInput::Verdict::Now);
+    WebWindow* w = windowWith(control, Kind::HScrollBar);
+    return w && isBarKey(key) ? w->heldBarKey(control, BarKey(key)) : kNow;
 }
 }
