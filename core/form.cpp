@@ -160,10 +160,21 @@ void Form::onEnd(std::string_view button)
 
 void Form::onSpeed(const SpeedBar& speed)
 {
-    onChange(named<BarRef>(speed.bar), [this, bar = named<BarRef>(speed.bar), box = named<BoxRef>(speed.box),
-                                        factor = speed.factor, offset = speed.offset] {
+    const BarRef bar = named<BarRef>(speed.bar);
+    const BoxRef box = named<BoxRef>(speed.box);
+    onChange(bar, [this, bar, box, factor = speed.factor, offset = speed.offset] {
         setNumber(box, scrollValue(bar) * factor + offset);
     });
+    const int frame = speed.frame ? named<ControlRef>(speed.frame).index : -1;
+    if (frame >= 0 && controls_[frame].design->kind != Kind::Frame)
+        missing(speed.frame, "frame");
+    for (const SpeedChoice& choice : speed.choices) {
+        const OptionRef option = named<OptionRef>(choice.option);
+        if (controls_[option.index].frame != frame)
+            throw std::logic_error(formName_ + ": the speed option " + choice.option + " is not in " +
+                                   (speed.frame ? speed.frame : "the window"));
+        onClick(option, [this, box, slowdown = choice.slowdown] { setNumber(box, slowdown); });
+    }
 }
 
 void Form::closeWindow()
@@ -276,10 +287,10 @@ std::string Form::settingsDrawn() const
         else if (frame)
             s.text = frame->text + ": " + s.text;
         // In reading order as they come: top to bottom, then left to right, the layout's order on a tie.
-        const auto after = std::upper_bound(settings.begin(), settings.end(), s, [](const Setting& a, const Setting& b) {
+        const auto before = [](const Setting& a, const Setting& b) {
             return std::pair(a.top, a.left) < std::pair(b.top, b.left);
-        });
-        settings.insert(after, std::move(s));
+        };
+        settings.insert(std::upper_bound(settings.begin(), settings.end(), s, before), std::move(s));
     }
     std::string text;
     for (const Setting& s : settings)

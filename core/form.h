@@ -187,7 +187,8 @@ public:
     // The Start button: its handler is a run. The End button: closes the window.
     void onStart(std::string_view button, std::function<void()> run);
     void onEnd(std::string_view button);
-    // A speed bar: its value, times its factor and plus its offset, goes into its box.
+    // A speed bar: its value, times its factor and plus its offset, goes into its box, and
+    // so does the slowdown of the option of its frame chosen; an option not in that frame throws.
     void onSpeed(const SpeedBar& speed);
     // Form_Load: what the window does before it is first shown; the front end that shows
     // it calls load().
@@ -238,13 +239,21 @@ private:
     FrontEnd* frontEnd_ = nullptr;
 };
 
-// The speed of a window's animation: a scroll bar whose value, times `factor` and plus
-// `offset`, is the slowdown its runs read from a parameter box (the options of the
-// window's speed frame write the same box).
+// One of the options of a speed frame, and the slowdown it writes.
+struct SpeedChoice {
+    const char* option;
+    double slowdown;
+};
+
+// The speed of a window's animation, one part: a scroll bar whose value, times `factor`
+// and plus `offset`, is the slowdown its runs read from a parameter box, and the options
+// of its frame (hidden in most windows), each writing its own slowdown into the same box.
 struct SpeedBar {
     const char* bar;
     const char* box;
     double factor = 1, offset = 0;
+    const char* frame = nullptr;
+    std::span<const SpeedChoice> choices = {};
 };
 
 // A program's window as the program declares it: the base makes the Form from it and

@@ -69,12 +69,13 @@ constexpr OptionValue kOptionValues[] = {
     {"op50", "nPocetFotonu", 50},
     {"opFot100", "nPocetFotonu", 100},
     {"opfot500", "nPocetFotonu", 500},
-    {"opPomalá", "nSpomaleni", 3},
-    {"opPomalejší", "nSpomaleni", 2},
-    {"opRychlá", "nSpomaleni", 1},
 };
-// The speed bars: the slowdown the runs read is the bar's value.
-constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni"}};
+// The speed of the animation: the bar, the box its runs read the slowdown from, and the
+// options of its frame with the slowdowns they write.
+constexpr SpeedChoice kSlowdowns[] = {{"opPomalá", 3}, {"opPomalejší", 2}, {"opRychlá", 1}};
+constexpr SpeedBar kSpeed[] = {
+    {.bar = "HScroll1", .box = "nSpomaleni", .frame = "frmAnimace", .choices = kSlowdowns},
+};
 }  // namespace
 
 Animace::Animace()

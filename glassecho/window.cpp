@@ -55,10 +55,13 @@ const Control kLayout[] = {
 // Each option writes its value into its parameter box and does nothing else.
 const OptionValue kOptionValues[] = {
     {"op01", "nFrekvence", 0.1},   {"op02", "nFrekvence", 0.2},      {"op03", "nFrekvence", 0.3},
-    {"opRychlá", "nSpomaleni", 1}, {"opPomalejší", "nSpomaleni", 5}, {"opPomalá", "nSpomaleni", 10},
 };
-// The speed bars: the slowdown the runs read is the bar's value.
-constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni"}};
+// The speed of the animation: the bar, the box its runs read the slowdown from, and the
+// options of its frame with the slowdowns they write.
+constexpr SpeedChoice kSlowdowns[] = {{"opRychlá", 1}, {"opPomalejší", 5}, {"opPomalá", 10}};
+constexpr SpeedBar kSpeed[] = {
+    {.bar = "HScroll1", .box = "nSpomaleni", .frame = "opAnimace", .choices = kSlowdowns},
+};
 }  // namespace
 
 Rozptyl::Rozptyl()

@@ -82,12 +82,13 @@ constexpr OptionValue kOptionValues[] = {
     {"op05", "nKmitočet", 0.5},
     {"op03", "nKmitočet", 0.3},
     {"op01", "nKmitočet", 0.1},
-    {"opRychla", "nSpomaleni", 1},
-    {"nPomalší", "nSpomaleni", 10},
-    {"opPomalá", "nSpomaleni", 20},
 };
-// The speed bars: the slowdown the runs read is the bar's value.
-constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni"}};
+// The speed of the animation: the bar, the box its runs read the slowdown from, and the
+// options of its frame with the slowdowns they write.
+constexpr SpeedChoice kSlowdowns[] = {{"opRychla", 1}, {"nPomalší", 10}, {"opPomalá", 20}};
+constexpr SpeedBar kSpeed[] = {
+    {.bar = "HScroll1", .box = "nSpomaleni", .frame = "frmAnimace", .choices = kSlowdowns},
+};
 }  // namespace
 
 frmInterference::frmInterference()

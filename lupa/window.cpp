@@ -88,11 +88,14 @@ const OptionValue kOptionValues[] = {
     {"opČervený", "nKmitočet", 0.5},   {"OpZelená", "nKmitočet", 0.75},     {"opModrý", "nKmitočet", 1},
     {"opIndexVelký", "nIndex", 1},     {"opIndexStřední", "nIndex", 0.98},  {"opIndexMalý", "nIndex", 0.96},
     {"opClonaŠiroká", "nClona", 0},    {"opClonaUy39", "nClona", 50},       {"opClonaUzka", "nClona", 100},
-    {"opPůlNe", "nPůlLupy", 80},       {"opPůlAno", "nPůlLupy", 40},        {"opRychlá", "nSpomaleni", 1},
-    {"opPomalejší", "nSpomaleni", 5000}, {"opPomalá", "nSpomaleni", 10000},
+    {"opPůlNe", "nPůlLupy", 80},       {"opPůlAno", "nPůlLupy", 40},
 };
-// The speed bars: the slowdown the runs read is the bar's value.
-constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni"}};
+// The speed of the animation: the bar, the box its runs read the slowdown from, and the
+// options of its frame with the slowdowns they write.
+constexpr SpeedChoice kSlowdowns[] = {{"opRychlá", 1}, {"opPomalejší", 5000}, {"opPomalá", 10000}};
+constexpr SpeedBar kSpeed[] = {
+    {.bar = "HScroll1", .box = "nSpomaleni", .frame = "frmAnimace", .choices = kSlowdowns},
+};
 }  // namespace
 
 FokusLupy::FokusLupy()

@@ -60,11 +60,14 @@ const OptionValue kOptionValues[] = {
     {"opOhniskoVzdálené", "nOsKruh", 0.00005}, {"opOhniskoStřední", "nOsKruh", 0.00007},
     {"opOhniskoBlízké", "nOsKruh", 0.0001},    {"opK0002", "nOsKruh", 0.0002},
     {"opKmitVyš", "nKmitočet", 0.04},          {"opStřední", "nKmitočet", 0.02},
-    {"opNízký", "nKmitočet", 0.01},            {"opRychlá", "nSpomaleni", 1},
-    {"opPomalejši", "nSpomaleni", 1000000},    {"opPomalá", "nSpomaleni", 3000000},
+    {"opNízký", "nKmitočet", 0.01},
 };
-// The speed bars: the slowdown the runs read is the bar's value times a factor plus an offset.
-constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni", 30, 1}};
+// The speed of the animation: the bar, the box its runs read the slowdown from, and the
+// options of its frame with the slowdowns they write.
+constexpr SpeedChoice kSlowdowns[] = {{"opRychlá", 1}, {"opPomalejši", 1000000}, {"opPomalá", 3000000}};
+constexpr SpeedBar kSpeed[] = {
+    {.bar = "HScroll1", .box = "nSpomaleni", .factor = 30, .offset = 1, .frame = "frmAnimace", .choices = kSlowdowns},
+};
 }  // namespace
 
 ParabolaQED::ParabolaQED()

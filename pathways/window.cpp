@@ -78,10 +78,13 @@ const OptionValue kOptionValues[] = {
     {"op6z", "nPocet", 6},           {"op7z", "nPocet", 7},             {"op8z", "nPocet", 8},
     {"op1", "nTrajektorie", 1},      {"op5", "nTrajektorie", 5},        {"op10", "nTrajektorie", 10},
     {"op20", "nTrajektorie", 20},    {"op50", "nTrajektorie", 50},      {"op100", "nTrajektorie", 100},
-    {"opRychlá", "nSpomaleni", 1},   {"opPomalejší", "nSpomaleni", 5},  {"opPomalá", "nSpomaleni", 10},
 };
-// The speed bars: the slowdown the runs read is the bar's value.
-constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni"}};
+// The speed of the animation: the bar, the box its runs read the slowdown from, and the
+// options of its frame with the slowdowns they write.
+constexpr SpeedChoice kSlowdowns[] = {{"opRychlá", 1}, {"opPomalejší", 5}, {"opPomalá", 10}};
+constexpr SpeedBar kSpeed[] = {
+    {.bar = "HScroll1", .box = "nSpomaleni", .frame = "frmAnimace", .choices = kSlowdowns},
+};
 }  // namespace
 
 Rozptyl::Rozptyl()

@@ -132,22 +132,21 @@ constexpr int kUpperRows = 8000;  // rows of the erasers that keep the bottom st
 // The frequencies of the three colours.
 constexpr double kBlueFrequency = 0.04, kGreenFrequency = 0.03, kRedFrequency = 0.02;
 
-// The options that only write their value into a parameter box.
-constexpr OptionValue kOptionValues[] = {
-    {"opRychlá", "nSpomal", 1},
-    {"opPomalejší", "nSpomal", 50000},
-    {"opPomalá", "nSpomal", 500000},
-    {"opRychláDetek", "nSpomalDetek", 1},
-    {"opStředníDetek", "nSpomalDetek", 1000},
-    {"opPomaláDetek", "nSpomalDetek", 10000},
+// The speed of the animation: the bar, the box its runs read the slowdown from, and the
+// options of its frame with the slowdowns they write.
+constexpr SpeedChoice kHologramSlowdowns[] = {{"opRychlá", 1}, {"opPomalejší", 50000}, {"opPomalá", 500000}};
+constexpr SpeedChoice kDetectorSlowdowns[] = {
+    {"opRychláDetek", 1}, {"opStředníDetek", 1000}, {"opPomaláDetek", 10000}};
+constexpr SpeedBar kSpeed[] = {
+    {.bar = "HScroll1", .box = "nSpomal", .factor = 2, .offset = 1, .frame = "frmSpomalHologram",
+     .choices = kHologramSlowdowns},
+    {.bar = "HScroll2", .box = "nSpomalDetek", .frame = "frmSpomalDetekce", .choices = kDetectorSlowdowns},
 };
-// The speed bars: the slowdown the runs read is the bar's value times a factor plus an offset.
-constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomal", 2, 1}, {"HScroll2", "nSpomalDetek"}};
 }  // namespace
 
 opSestava::opSestava()
     : Program({.formName = "opSestava", .title = "Rozavezavu", .layout = kLayout, .start = "cmdStart",
-               .run = &opSestava::cmdStart_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
+               .run = &opSestava::cmdStart_Click, .end = "cmdKonec", .speed = kSpeed,
                .load = &opSestava::Form_Load, .separator = " -  "})
 {
     onClick(opRámec_, [this] { opRámec_Click(); });

@@ -283,6 +283,22 @@ TEST(Controls, ANameTheLayoutLacksOrAControlOfAnotherKindFailsLoudly)
     EXPECT_THROW(Form("frmChyba", "Chyba", frameAfterItsOption), std::logic_error);
     const Control twice[] = {{.kind = Kind::Label, .name = "labA"}, {.kind = Kind::Label, .name = "labA"}};
     EXPECT_THROW(Form("frmChyba", "Chyba", twice), std::logic_error);
+    const SpeedChoice ofAnotherFrame[] = {{"opČervená", 2}};
+    EXPECT_THROW(f.onSpeed({.bar = "HScroll1", .box = "nSpomaleni", .frame = "frmRychlost", .choices = ofAnotherFrame}),
+                 std::logic_error)
+        << "a speed option declared in a frame it is not in";
+}
+
+TEST(Controls, ASpeedBarAndItsFrameWriteTheSlowdownIntoOneBox)
+{
+    Plain f;
+    const SpeedChoice slowdowns[] = {{"opRychlá", 1}, {"opPomalá", 400}};
+    f.onSpeed({.bar = "HScroll1", .box = "nSpomaleni", .factor = 30, .offset = 1, .frame = "frmRychlost",
+               .choices = slowdowns});
+    f.scrolled(f.indexOf("HScroll1"), 7);
+    EXPECT_EQ(f.text("nSpomaleni"), "211");
+    f.select("opPomalá");
+    EXPECT_EQ(f.text("nSpomaleni"), "400");
 }
 
 TEST(Controls, AnOptionIsTheChosenOneOfItsFrameAndRunsItsHandler)

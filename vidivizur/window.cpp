@@ -56,19 +56,17 @@ const Control kLayout[] = {
      .frame = "frmAnimace"},
 };
 
-// The options that only write their value into a parameter box.
-constexpr OptionValue kOptionValues[] = {
-    {"opPomalá", "nSpomaleni", 30000},
-    {"opPomalejší", "nSpomaleni", 15000},
-    {"opRxchlá", "nSpomaleni", 1},
+// The speed of the animation: the bar, the box its runs read the slowdown from, and the
+// options of its frame with the slowdowns they write.
+constexpr SpeedChoice kSlowdowns[] = {{"opPomalá", 30000}, {"opPomalejší", 15000}, {"opRxchlá", 1}};
+constexpr SpeedBar kSpeed[] = {
+    {.bar = "HScroll1", .box = "nSpomaleni", .frame = "frmAnimace", .choices = kSlowdowns},
 };
-// The speed bars: the slowdown the runs read is the bar's value.
-constexpr SpeedBar kSpeed[] = {{"HScroll1", "nSpomaleni"}};
 }  // namespace
 
 Form1::Form1()
     : Program({.formName = "Form1", .title = "Vidivizur", .layout = kLayout, .start = "ComSinusovka",
-               .run = &Form1::ComSinusovka_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
+               .run = &Form1::ComSinusovka_Click, .end = "cmdKonec", .speed = kSpeed,
                .load = &Form1::Form_Load})
 {
 }

@@ -214,7 +214,8 @@ int WebWindow::heldClick(int control)
 
 int WebWindow::heldBarMove(int control, int value)
 {
-    return int(form_.input().input(RunInput::Pointer::Other, nullptr, [this, control, value] { serveBar(control, value); }));
+    const auto serve = [this, control, value] { serveBar(control, value); };
+    return int(form_.input().input(RunInput::Pointer::Other, nullptr, serve));
 }
 
 int WebWindow::heldBarKey(int control, BarKey key)
