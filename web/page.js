@@ -101,7 +101,17 @@ var suitePage = (function () {
       // Its keys move it as the program says (the arrows by a step, the Page keys by a page).
       box = element = document.createElement('input');
       element.type = 'range';
-      element.addEventListener('input', () => call('web_scrolled', index, Number(element.value)));
+      element.addEventListener('input', () => {
+        if (busy) {
+          // A drag the browser let through while the program is busy (a finger on the bar): it
+          // waits like a press, and the bar stays where the program has it until it is served.
+          Module._web_held_bar_move(index, Number(element.value));
+          element.value = c.value;
+          return;
+        }
+        c.value = Number(element.value);
+        call('web_scrolled', index, c.value);
+      });
       element.addEventListener('keydown', (e) => {
         if (busy || barKeys[e.key] === undefined)
           return;
@@ -162,12 +172,12 @@ var suitePage = (function () {
     c.element.min = min;
     c.element.max = max;
     c.element.step = 1;
-    c.element.value = value;
+    c.element.value = c.value = value;
     c.element.setAttribute('aria-label', name);
     c.element.title = tip;
   }
 
-  function setValue(index, value) { controls[index].element.value = value; }
+  function setValue(index, value) { controls[index].element.value = controls[index].value = value; }
 
   function setText(index, text) {
     const c = controls[index];
@@ -217,6 +227,8 @@ var suitePage = (function () {
   // Hands one event to the program; while it serves it (a run may take seconds), what
   // the user does goes to the run's input.
   function call(name, control, value) {
+    if (busy)  // never into the program while it sleeps in another call
+      return;
     busy = true;
     const done = () => { busy = false; };
     Module.ccall(name, null, ['number', 'number'], [control, value], {async: true}).then(done, (error) => {
