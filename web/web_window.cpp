@@ -181,30 +181,14 @@ void WebWindow::runEnded()
 
 void WebWindow::closeWindow() { page_close(); }
 
-void WebWindow::clicked(int control, bool checked)
-{
-    form_.clicked(control, checked);
-    serveWhatWaits();
-}
+void WebWindow::clicked(int control, bool checked) { form_.clicked(control, checked); }
 
-void WebWindow::scrolled(int control, int value)
-{
-    form_.scrolled(control, value);
-    serveWhatWaits();
-}
+void WebWindow::scrolled(int control, int value) { form_.scrolled(control, value); }
 
 void WebWindow::barKey(int control, BarKey key)
 {
     const ControlState& c = form_.controls()[control];
     serveBar(control, keyedValue(*c.design, c.value, key));
-    serveWhatWaits();
-}
-
-void WebWindow::serveWhatWaits()
-{
-    // What came while a handler slept outside a run (a run serves its own at its end).
-    if (form_.input().waiting() > 0 && !form_.isRunning())
-        form_.input().serve([] { return true; });
 }
 
 int WebWindow::heldClick(int control)

@@ -42,7 +42,6 @@ protected:
 private:
     // Hands the page what the surface changed since the last frame, as RGBA rows.
     void paintChanged();
-    void serveWhatWaits();
     void serveClick(int control);
     void serveBar(int control, int value);
 
