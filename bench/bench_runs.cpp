@@ -2,7 +2,8 @@
 // free, with the pacing at no cost, once drawing and once on a surface that draws
 // nothing (the arithmetic alone), and their ratio; the time the reference machine
 // takes for it (designed); then the run paced as a user gets it, with the longest
-// time the window went without being shown.
+// time the window went without being shown and the part of its time spent learning
+// its length for the progress shown.
 #include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
@@ -62,8 +63,8 @@ int main(int argc, char** argv)
     // --slowest: every program with its speed scroll bars at their slowest end.
     const bool slowest = QCoreApplication::arguments().contains(QStringLiteral("--slowest"));
     std::printf("%s\n", slowest ? "at the slowest setting" : "at the start-up speed");
-    std::printf("%-14s %10s %10s %12s %7s %11s %9s %14s\n", "program", "operations", "free s", "no drawing s", "ratio",
-                "designed s", "paced s", "longest gap ms");
+    std::printf("%-14s %10s %10s %12s %7s %11s %9s %14s %12s\n", "program", "operations", "free s", "no drawing s",
+                "ratio", "designed s", "paced s", "longest gap ms", "progress %");
     for (const Measured& p : programs) {
         resetRnd();  // every program's runs draw from the generator's start-up state
         auto form = p.make();
@@ -87,8 +88,10 @@ int main(int argc, char** argv)
         form->form().pacing().setFree(false);
         const double paced = timedRun(*form);
         const double gap = Seconds(form->form().pacing().longestGap()).count() * 1000;
-        std::printf("%-14s %10llu %10.4f %12.4f %7.1f %11.2f %9.2f %14.1f\n", p.name.c_str(), operations, free, arithmetic,
-                    free / arithmetic, designed, paced, gap);
+        // What learning the run's length (its rehearsal) costs the paced run.
+        const double progress = 100 * form->form().rehearsalSeconds() / paced;
+        std::printf("%-14s %10llu %10.4f %12.4f %7.1f %11.2f %9.2f %14.1f %12.3f\n", p.name.c_str(), operations, free,
+                    arithmetic, free / arithmetic, designed, paced, gap, progress);
         std::fflush(stdout);
     }
     return 0;

@@ -1,10 +1,12 @@
 #include "form.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <stdexcept>
 
 #include "numbers.h"
+#include "rnd.h"
 
 Form::Asker Form::asker;
 
@@ -125,6 +127,12 @@ void Form::setBackColour(ControlRef control, Colour back)
 
 int Form::askYesNo(const std::string& question)
 {
+    if (rehearsing_) {
+        if (answered_ < answers_.size())
+            return answers_[answered_++];
+        unanswered_ = true;
+        return vbNo;
+    }
     if (frontEnd_)
         frontEnd_->showPicture();
     int answer = vbNo;
@@ -132,7 +140,16 @@ int Form::askYesNo(const std::string& question)
         answer = asker(title_, question);
     else if (frontEnd_)
         answer = frontEnd_->ask(title_, question);
-    return answer == vbYes ? vbYes : vbNo;
+    answer = answer == vbYes ? vbYes : vbNo;
+    if (running_) {
+        answers_.push_back(answer);
+        if (rehearsalBase_) {
+            const auto began = std::chrono::steady_clock::now();
+            rehearse();
+            rehearsalSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+        }
+    }
+    return answer;
 }
 
 void Form::onClick(ButtonRef button, std::function<void()> handler) { handlers_[button.index] = std::move(handler); }
@@ -150,7 +167,8 @@ void Form::onStart(std::string_view button, std::function<void()> simulation)
 {
     const ButtonRef start = named<ButtonRef>(button);
     startButton_ = start.index;
-    onClick(start, [this, s = std::move(simulation)] { run(s); });
+    startRun_ = std::move(simulation);
+    onClick(start, [this] { run(startRun_, true); });
 }
 
 void Form::onEnd(std::string_view button)
@@ -162,6 +180,7 @@ void Form::onSpeed(const SpeedBar& speed)
 {
     const BarRef bar = named<BarRef>(speed.bar);
     const BoxRef box = named<BoxRef>(speed.box);
+    speedBars_.push_back(bar.index);
     onChange(bar, [this, bar, box, factor = speed.factor, offset = speed.offset] {
         setNumber(box, scrollValue(bar) * factor + offset);
     });
@@ -175,6 +194,11 @@ void Form::onSpeed(const SpeedBar& speed)
                                    (speed.frame ? speed.frame : "the window"));
         onClick(option, [this, box, slowdown = choice.slowdown] { setNumber(box, slowdown); });
     }
+}
+
+bool Form::isSpeedBar(int control) const
+{
+    return std::find(speedBars_.begin(), speedBars_.end(), control) != speedBars_.end();
 }
 
 void Form::closeWindow()
@@ -208,32 +232,36 @@ void Form::scrolled(int control, int value)
         frontEnd_->handled();
 }
 
-void Form::run(const std::function<void()>& simulation)
+void Form::run(const std::function<void()>& simulation, bool start)
 {
     if (running_) {
-        queuedRuns_.push_back(simulation);
+        queuedRuns_.emplace_back(simulation, start);
         return;
     }
     if (input_.cancelsRuns())  // a Start clicked before an Esc
         return;
     running_ = true;
     input_.runBegins();
+    if (prompt_ >= 0 && controls_[prompt_].visible)
+        setShown(ControlRef{prompt_}, false);
+    pacing_.resetGaps();
+    pacing_.begin(ownSteps_);
     if (frontEnd_)
         frontEnd_->runBegins();
-    pacing_.resetGaps();
-    pacing_.begin();
     try {
-        simulation();
+        perform(simulation, start);
         while (!queuedRuns_.empty()) {
-            const auto next = queuedRuns_.front();
+            const auto [next, nextIsStart] = queuedRuns_.front();
             queuedRuns_.erase(queuedRuns_.begin());
-            next();
+            pacing_.countAnew();
+            perform(next, nextIsStart);
         }
         pacing_.finish();
     } catch (const Pacing::Stopped&) {
         // Stopped by the user: what is drawn stays, nothing more of the run happens.
         queuedRuns_.clear();
     }
+    rehearsalBase_.reset();
     pacing_.end();
     running_ = false;
     input_.runEnds();
@@ -246,6 +274,97 @@ void Form::run(const std::function<void()>& simulation)
     }
     closed_ = false;
     input_.serve([this] { return !closed_; });
+}
+
+void Form::perform(const std::function<void()>& simulation, bool start)
+{
+    prepareRehearsal(start);
+    simulation();
+}
+
+// What a rehearsal starts from: the window as the run begins, its controls, its surface's
+// drawing state and the generator's state (not the pixels: no run reads them).
+void Form::prepareRehearsal(bool start)
+{
+    const auto began = std::chrono::steady_clock::now();
+    rehearsalBase_.reset();
+    rehearsed_.clear();
+    answers_.clear();
+    rehearsalSeconds_ = 0;
+    if (!start || rehearsing_)
+        return;
+    rehearsalBase_ = blank();
+    if (!rehearsalBase_)
+        return;
+    copyStateTo(*rehearsalBase_);
+    rndAtBegin_ = rndState();
+    rehearse();
+    rehearsalSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+}
+
+void Form::copyStateTo(Form& to) const
+{
+    to.controls_ = controls_;
+    DrawingSurface& copy = to.surface_;
+    copy.ScaleMode = surface_.ScaleMode;
+    copy.DrawWidth = surface_.DrawWidth;
+    copy.DrawStyle = surface_.DrawStyle;
+    copy.FillStyle = surface_.FillStyle;
+    copy.FillColor = surface_.FillColor;
+    copy.ForeColor = surface_.ForeColor;
+    copy.BackColor = surface_.BackColor;
+}
+
+// A copy of the window as the run began runs it through at no cost and sets no pixel,
+// drawing the same random numbers and given the run's answers so far; the generator is
+// left where the run has it. A copy that asked more than the run has answered is done
+// again once the run has its answer.
+void Form::rehearse()
+{
+    const std::unique_ptr<Form> copy = blank();
+    rehearsalBase_->copyStateTo(*copy);
+    copy->surface_.setRasterising(false);
+    copy->pacing_.setFree(true);
+    copy->rehearsing_ = true;
+    copy->answers_ = answers_;
+    std::vector<Pacing::Spent> steps;
+    copy->pacing_.stepLog = &steps;
+    const unsigned long long rndNow = rndState();
+    setRndState(rndAtBegin_);
+    copy->run(copy->startRun_, true);
+    setRndState(rndNow);
+    steps.push_back(copy->pacing_.spent());
+    rehearsed_ = std::move(steps);
+    if (copy->answered_ >= copy->answers_.size() && !copy->unanswered_)
+        rehearsalBase_.reset();
+}
+
+std::optional<RunProgress> Form::progress() const
+{
+    if (!running_ || rehearsed_.empty())
+        return std::nullopt;
+    using Spent = Pacing::Spent;
+    const Spent now = pacing_.spent(), total = rehearsed_.back();
+    const long long steps = pacing_.steps();
+    if (steps >= (long long)rehearsed_.size())  // beyond the rehearsal: at its end
+        return RunProgress{now.seconds, 0};
+    const auto rehearsedEnd = [this](long long step) { return step > 0 ? rehearsed_[std::size_t(step - 1)] : Spent{}; };
+    // The last step against the same step rehearsed: how much longer than rehearsed its
+    // drawing and its waits go now (the speed may have changed since the run began).
+    const Spent reached = steps > 0 ? pacing_.lastStepEnded() : Spent{}, before = pacing_.stepEndedBefore();
+    const Spent rehearsedReached = rehearsedEnd(steps), rehearsedBefore = rehearsedEnd(steps - 1);
+    const auto ratio = [](double now, double rehearsed) { return rehearsed > 0 ? now / rehearsed : 1.0; };
+    double slowerDrawing = 1, slowerWaits = 1;
+    if (steps > 0) {
+        slowerDrawing = ratio(reached.drawingSeconds() - before.drawingSeconds(),
+                              rehearsedReached.drawingSeconds() - rehearsedBefore.drawingSeconds());
+        slowerWaits = ratio(reached.waitSeconds - before.waitSeconds,
+                            rehearsedReached.waitSeconds - rehearsedBefore.waitSeconds);
+    }
+    const double end = reached.seconds +
+                       slowerDrawing * (total.drawingSeconds() - rehearsedReached.drawingSeconds()) +
+                       slowerWaits * (total.waitSeconds - rehearsedReached.waitSeconds);
+    return RunProgress{now.seconds, std::max(0.0, end - now.seconds)};
 }
 
 namespace {
@@ -301,6 +420,20 @@ std::string Form::settingsDrawn() const
 std::string Form::describeDrawn(const std::string& whatItShows) const
 {
     return whatItShows + " Nakresleno s nastavením: " + settingsDrawn() + ".";
+}
+
+std::string shell::progressText(const std::optional<RunProgress>& progress)
+{
+    if (!progress)
+        return "\u2026";
+    const long percent = std::lround(std::floor(100 * progress->fraction()));
+    const long seconds = std::lround(std::ceil(progress->left));
+    std::string left = std::to_string(seconds) + " s";
+    if (seconds >= 60) {
+        const long s = seconds % 60;
+        left = std::to_string(seconds / 60) + " min " + (s < 10 ? "0" : "") + std::to_string(s) + " s";
+    }
+    return std::to_string(percent) + "\u00A0% \u00B7 zbývá " + left;
 }
 
 double scaleToFill(Size available, Size screen, Size design)

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,10 +18,18 @@
 // The address of the accompanying text, shown in every window's title.
 inline constexpr const char* kWebAddress = "https://svetlo-a-sipky.example.org";
 
+// How far a run has come: the reference machine's seconds it has drawn, and those it
+// still takes at the speed it goes now.
+struct RunProgress {
+    double done = 0;
+    double left = 0;
+    double fraction() const { return done + left > 0 ? done / (done + left) : 1; }
+};
+
 // What every window of the suite says alike, whatever shows it.
 namespace shell {
 // The Start button's tooltip.
-inline constexpr const char* kStartTip = "Spustí animaci; Esc ji zastaví, P pozastaví a znovu rozběhne";
+inline constexpr const char* kStartTip = "Spustí animaci; Esc ji zastaví, P pozastaví a znovu rozběhne, K ji posune o krok";
 // The speed bar's name where the layout gives it none, and its tooltip.
 inline constexpr const char* kSpeedBar = "Rychlost animace";
 inline constexpr const char* kSpeedBarTip = " (vpravo pomaleji)";
@@ -31,9 +40,29 @@ inline constexpr const char* kNo = "Ne";
 inline constexpr const char* kKeys[] = {
     "Ctrl+C zkopíruje obrázek, jak je vidět",
     "Esc zastaví běžící animaci, P ji pozastaví a znovu rozběhne",
+    "K posune pozastavenou animaci o jeden krok (bod, trasu, foton) a znovu ji pozastaví",
     "F11 přepne na celou obrazovku a zpět",
     "F1 ukáže tento přehled",
 };
+
+// The run bar, shown while a run draws: its buttons (name, tooltip), its progress and
+// what it says while the run is paused.
+enum class Symbol { Pause, Resume, Step, Stop };  // drawn by the front end: ‖, ▶, ▶|, ■
+struct RunButton {
+    const char* name;  // the control's name
+    Symbol symbol;
+    const char* label;  // the accessible name
+    const char* tip;
+};
+inline constexpr RunButton kPause{"runPause", Symbol::Pause, "Pozastavit", "Pozastaví animaci (P)"};
+inline constexpr RunButton kResume{"runPause", Symbol::Resume, "Pokračovat", "Rozběhne animaci dál (P)"};
+inline constexpr RunButton kStep{"runStep", Symbol::Step, "Krok", "Jeden krok pozastavené animace (K)"};
+inline constexpr RunButton kStop{"runStop", Symbol::Stop, "Zastavit", "Zastaví animaci (Esc)"};
+inline constexpr const char* kRunBar = "runBar";
+inline constexpr const char* kProgressName = "Průběh animace";
+inline constexpr const char* kPaused = "Pozastaveno";
+// "37 % · zbývá 12 s", or "zbývá 2 min 05 s"; "…" before the run's length is known.
+std::string progressText(const std::optional<RunProgress>& progress);
 }  // namespace shell
 
 // A control of a window, found once by its name and kind: the window lacks no control
@@ -88,6 +117,7 @@ public:
 };
 
 struct SpeedBar;
+
 
 // A program's window, whatever shows it: the layout's controls with their state, the
 // parameter boxes, the handlers, the drawing surface, the run and its pacing, and the
@@ -199,6 +229,8 @@ public:
             loading();
     }
     int startButton() const { return startButton_; }
+    // A speed bar acts during a run: the run's next step goes at its new speed.
+    bool isSpeedBar(int control) const;
 
     // What the picture shows, then the settings it was drawn with: the chosen option of
     // every frame shown and the state of every check box shown, in reading order.
@@ -208,8 +240,29 @@ public:
     // Runs a simulation to its end, at the designed pace; a run asked for during a run
     // follows it. The front end shows its frames and hands the input to input() meanwhile;
     // after the run the window closes if a close came, or what was held is served.
-    void run(const std::function<void()>& simulation);
+    void run(const std::function<void()>& simulation) { run(simulation, false); }
     bool isRunning() const { return running_; }
+
+    // How far Start's run has come; none outside a run. The window learns the run's
+    // length as it begins: a copy of the window runs it through at no cost, without
+    // setting a pixel, with the same random numbers (and the run's answers to its
+    // question, asked before it draws); the run's pictures, numbers and questions stay
+    // as they are.
+    std::optional<RunProgress> progress() const;
+    // The rehearsal of the last run of Start: its reference time at the end of each of
+    // its steps, then at its end (empty: none).
+    const std::vector<Pacing::Spent>& rehearsedSteps() const { return rehearsed_; }
+    // What the rehearsals of the last run of Start cost, in seconds of this machine.
+    double rehearsalSeconds() const { return rehearsalSeconds_; }
+    // The run marks the ends of its steps itself; otherwise every pacing wait ends one.
+    void setOwnSteps(bool own) { ownSteps_ = own; }
+    // The label that asks for a click on Start; it goes when a run begins.
+    void setPrompt(std::string_view label) { prompt_ = named<ControlRef>(label).index; }
+    // The corner of the design where the run bar stands while a run draws: at its foot,
+    // where the programs draw nothing.
+    enum class Corner { BottomLeft, BottomRight };
+    void setRunBarCorner(Corner corner) { runBarCorner_ = corner; }
+    Corner runBarCorner() const { return runBarCorner_; }
 
     // The front end's side: what the user did to a control. A click on a button, an
     // option (which becomes the chosen one) or a check box (checked: its state now).
@@ -217,7 +270,18 @@ public:
     void scrolled(int control, int value);
     void setFrontEnd(FrontEnd* frontEnd) { frontEnd_ = frontEnd; }
 
+protected:
+    // A window of the same program as it is made, to rehearse runs in; none: this window's
+    // runs have no progress. A program keeps its state in its controls and its surface,
+    // which the rehearsal copies.
+    virtual std::unique_ptr<Form> blank() const { return nullptr; }
+
 private:
+    void run(const std::function<void()>& simulation, bool start);
+    void perform(const std::function<void()>& simulation, bool start);
+    void prepareRehearsal(bool start);
+    void copyStateTo(Form& to) const;
+    void rehearse();
     void changed(int control, FrontEnd::Change what);
     void closeWindow();
     void choose(int option);
@@ -233,8 +297,25 @@ private:
     std::unordered_map<std::string_view, int> index_;
     std::vector<std::function<void()>> handlers_;
     int startButton_ = -1;
+    std::vector<int> speedBars_;
+    std::function<void()> startRun_;
     bool running_ = false;
-    std::vector<std::function<void()>> queuedRuns_;
+    std::vector<std::pair<std::function<void()>, bool>> queuedRuns_;  // and whether Start's
+    bool ownSteps_ = false;
+    int prompt_ = -1;
+    Corner runBarCorner_ = Corner::BottomLeft;
+    // The run's progress: the window and the generator's state as the run began, kept
+    // while the run may still answer what its rehearsal asked; the reference seconds at
+    // the end of each rehearsed step, then the run's length. A copy rehearsing gives the
+    // answers of the run it copies.
+    std::unique_ptr<Form> rehearsalBase_;
+    unsigned long long rndAtBegin_ = 0;
+    std::vector<Pacing::Spent> rehearsed_;
+    double rehearsalSeconds_ = 0;
+    bool rehearsing_ = false;
+    std::vector<int> answers_;
+    std::size_t answered_ = 0;
+    bool unanswered_ = false;
     std::function<void()> load_;
     FrontEnd* frontEnd_ = nullptr;
 };
@@ -272,6 +353,9 @@ struct Declaration {
     void (Window::*load)() = nullptr;  // Form_Load
     const char* separator = " - ";  // between the title and the address
     Size design = Form::kDesign;
+    bool ownSteps = false;  // the run marks the ends of its steps (Pacing::stepEnds)
+    const char* prompt = nullptr;  // the label asking for a click on Start
+    Form::Corner runBar = Form::Corner::BottomLeft;  // where the run bar stands
 };
 
 template <class Window>
@@ -286,7 +370,13 @@ protected:
         onEnd(d.end);
         if (d.load)
             onLoad([this, load = d.load] { (window().*load)(); });
+        setOwnSteps(d.ownSteps);
+        if (d.prompt)
+            setPrompt(d.prompt);
+        setRunBarCorner(d.runBar);
     }
+
+    std::unique_ptr<Form> blank() const override { return std::make_unique<Window>(); }
 
 private:
     Window& window() { return static_cast<Window&>(*this); }

@@ -10,13 +10,22 @@ Pacing::Clock::duration lasting(double seconds)
 }
 }  // namespace
 
-void Pacing::begin()
+void Pacing::begin(bool ownSteps)
 {
     inRun_ = true;
-    stopping_ = paused_ = false;
+    stopping_ = paused_ = stepping_ = false;
+    ownSteps_ = ownSteps;
+    countAnew();
     owed_ = 0;
     sinceLook_ = 0;
     due_ = Clock::now();
+}
+
+void Pacing::countAnew()
+{
+    steps_ = 0;
+    runSeconds_ = runWaitSeconds_ = 0;
+    stepEnded_ = stepEndedBefore_ = {};
 }
 
 void Pacing::finish()
@@ -27,7 +36,7 @@ void Pacing::finish()
 
 void Pacing::end()
 {
-    inRun_ = stopping_ = paused_ = false;
+    inRun_ = stopping_ = paused_ = stepping_ = false;
     owed_ = 0;
 }
 
@@ -35,6 +44,8 @@ void Pacing::wait(double decrements)
 {
     if (inRun_ && stopping_)
         throw Stopped{};
+    if (!ownSteps_)
+        stepEnds();
     ++waits_;
     if (!(decrements > 0))
         return;
@@ -48,6 +59,8 @@ void Pacing::wait(double decrements)
         }
         return;
     }
+    runSeconds_ += cost;
+    runWaitSeconds_ += cost;
     owed_ += cost;
     if (owed_ >= kFrameSeconds || ++sinceLook_ >= kLookEvery)
         boundary();
@@ -58,13 +71,49 @@ void Pacing::stop()
     if (!inRun_)
         return;
     stopping_ = true;
-    paused_ = false;
+    paused_ = stepping_ = false;
 }
 
+// A step going on is let go on as the run.
 void Pacing::togglePause()
 {
-    if (inRun_ && !stopping_)
+    if (!inRun_ || stopping_)
+        return;
+    if (stepping_)
+        stepping_ = false;
+    else
         paused_ = !paused_;
+}
+
+void Pacing::step()
+{
+    if (!inRun_ || stopping_)
+        return;
+    paused_ = false;
+    stepping_ = true;
+}
+
+Pacing::State Pacing::state() const
+{
+    if (!inRun_)
+        return State::Idle;
+    if (stopping_)
+        return State::Stopping;
+    if (stepping_)
+        return State::Stepping;
+    return paused_ ? State::Paused : State::Running;
+}
+
+// The step the user asked for has been drawn: it is shown at once, and the run pauses
+// owing nothing (a step goes as fast as it draws).
+void Pacing::pauseAtThisStep()
+{
+    stepping_ = false;
+    paused_ = true;
+    owed_ = 0;
+    due_ = Clock::now();
+    show();
+    obeyTheUser();
 }
 
 // Every frame's worth of reference time, or every so many operations.
@@ -80,9 +129,16 @@ void Pacing::boundary()
     keepShowing();
 }
 
-// Sleeps until the reference machine has drawn what was drawn, then shows it.
+// Sleeps until the reference machine has drawn what was drawn, then shows it; a step
+// the user asked for goes as fast as it draws.
 void Pacing::frame()
 {
+    if (stepping_) {
+        owed_ = 0;
+        due_ = Clock::now();
+        keepShowing();
+        return;
+    }
     due_ += lasting(owed_);
     owed_ = 0;
     due_ = std::max(due_, Clock::now());
@@ -110,6 +166,10 @@ void Pacing::payUntil(Clock::time_point& due)
             holdWhilePaused();
             due += Clock::now() - from;
             continue;
+        }
+        if (stepping_) {  // what is left of the wait is not paid
+            due = Clock::now();
+            return;
         }
         const auto now = Clock::now();
         if (now >= due)

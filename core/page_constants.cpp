@@ -27,7 +27,7 @@ std::string pageConstants()
     js += table<Kind>("Kind", {SUITE_CONTROL_KINDS(SUITE_KIND)});
 #undef SUITE_KIND
     using Key = RunInput::Key;
-    js += table<Key>("RunKey", {{"Escape", Key::Escape}, {"P", Key::P}, {"Pause", Key::Pause}, {"Other", Key::Other}});
+    js += table<Key>("RunKey", {{"Escape", Key::Escape}, {"P", Key::P}, {"Pause", Key::Pause}, {"Step", Key::Step}, {"Other", Key::Other}});
     js += table<BarKey>("BarKey", {{"Left", BarKey::Left}, {"Right", BarKey::Right}, {"Up", BarKey::Up},
                                    {"Down", BarKey::Down}, {"PageUp", BarKey::PageUp}, {"PageDown", BarKey::PageDown},
                                    {"Home", BarKey::Home}, {"End", BarKey::End}});

@@ -40,6 +40,8 @@ public:
     // Pixels from one row to the next.
     int stride() const { return size_.width; }
 
+    friend bool operator==(const Picture&, const Picture&) = default;
+
 private:
     Size size_;
     std::vector<std::uint32_t> pixels_;

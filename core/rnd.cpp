@@ -32,3 +32,6 @@ void Randomize(double seed)
 }
 
 void resetRnd() { state = kStartState; }
+
+unsigned long long rndState() { return state; }
+void setRndState(unsigned long long s) { state = s; }

@@ -9,3 +9,8 @@ void Randomize(double seed);
 
 // For tests: put the generator back to its start-up state.
 void resetRnd();
+
+// The generator's state, to draw the same numbers again (a rehearsal of a run) and then
+// go on where it was.
+unsigned long long rndState();
+void setRndState(unsigned long long state);

@@ -2,29 +2,47 @@
 
 #include "pacing.h"
 
-RunInput::Verdict RunInput::key(Key key, bool pressed, bool repeated, bool modified, std::function<void()> serve)
+RunInput::Verdict RunInput::key(Key key, bool pressed, bool repeated, bool modified, std::function<void()> serve,
+                                Aim aim)
 {
     if (!holding_)
         return Verdict::Now;
     if (key == Key::Other || modified)
-        return hold(Pointer::Other, nullptr, std::move(serve));
+        return aim == Aim::RunControl ? Verdict::Now : hold(Pointer::Other, nullptr, std::move(serve));
     // The run's own keys act once, when first pressed; their releases and repeats are spent.
     if (pressed && !repeated) {
-        if (key == Key::Escape) {
+        switch (key) {
+        case Key::Escape:
             stopTheRun();
-            cancelledBefore_ = next_;
-        } else {
-            pacing_.togglePause();
+            break;
+        case Key::Step:
+            step();
+            break;
+        default:
+            togglePause();
+            break;
         }
     }
     return Verdict::Steered;
 }
 
-RunInput::Verdict RunInput::input(Pointer what, const void* target, std::function<void()> serve)
+RunInput::Verdict RunInput::input(Pointer what, const void* target, std::function<void()> serve, Aim aim)
 {
-    if (!holding_)
+    if (!holding_ || aim == Aim::RunControl)
         return Verdict::Now;
     return hold(what, target, std::move(serve));
+}
+
+void RunInput::togglePause()
+{
+    if (holding_)
+        pacing_.togglePause();
+}
+
+void RunInput::step()
+{
+    if (holding_)
+        pacing_.step();
 }
 
 RunInput::Verdict RunInput::hold(Pointer what, const void* target, std::function<void()> serve)
@@ -51,9 +69,13 @@ bool RunInput::close()
     return false;
 }
 
+// What was held before it asks for no run.
 void RunInput::stopTheRun()
 {
+    if (!holding_)
+        return;
     pacing_.stop();
+    cancelledBefore_ = next_;
     if (onStop)
         onStop();
 }

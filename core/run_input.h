@@ -6,10 +6,11 @@
 class Pacing;
 
 // The input a window gets while a run draws in it, whatever shows the window. Esc stops
-// the run, P (or Pause) pauses and resumes it; a close stops it and closes the window
-// once it has stopped. Everything else is held and served after the run, in the order
-// it was made, as if it came then; the runs that input held before an Esc would start
-// are cancelled with the run the Esc stopped.
+// the run, P (or Pause) pauses and resumes it, K lets a paused run go one step; a close
+// stops it and closes the window once it has stopped. What aims at the run's own
+// controls (the run bar, the speed bar) is handled now. Everything else is held and
+// served after the run, in the order it was made, as if it came then; the runs that
+// input held before an Esc would start are cancelled with the run the Esc stopped.
 //
 // A front end hands every event of the run's window to `key` or `input` and does what
 // the verdict says; what is held comes back through the function it gave, when the
@@ -17,7 +18,10 @@ class Pacing;
 class RunInput {
 public:
     // A key as the run tells keys apart.
-    enum class Key { Escape, P, Pause, Other };
+    enum class Key { Escape, P, Pause, Step, Other };
+    // What the input aims at: the window, or a control a run takes input for (the run
+    // bar, the speed bar).
+    enum class Aim { Window, RunControl };
     // The input that is not a key, as far as the order of serving cares.
     enum class Pointer {
         Press,
@@ -41,9 +45,16 @@ public:
     std::function<void()> onStop;
 
     // A key pressed (or released); modified: with Ctrl, Alt or Meta, which never steers.
-    Verdict key(Key key, bool pressed, bool repeated, bool modified, std::function<void()> serve);
+    Verdict key(Key key, bool pressed, bool repeated, bool modified, std::function<void()> serve,
+                Aim aim = Aim::Window);
     // Any other input for the window; `target` tells apart what moves may merge.
-    Verdict input(Pointer what, const void* target, std::function<void()> serve);
+    Verdict input(Pointer what, const void* target, std::function<void()> serve, Aim aim = Aim::Window);
+
+    // The run bar's buttons, and what the run's keys do: stop the run (as Esc), pause or
+    // resume it, one step. Nothing outside a run.
+    void stopTheRun();
+    void togglePause();
+    void step();
     // The window manager closes the window: true when it may close now; during a run the
     // run stops and the window closes after it (closeAfterRun).
     bool close();
@@ -71,7 +82,6 @@ private:
         const void* target;
         std::function<void()> serve;
     };
-    void stopTheRun();
     void discardHeld();
     Verdict hold(Pointer what, const void* target, std::function<void()> serve);
 

@@ -58,12 +58,16 @@ public:
 QAccessibleInterface* accessibleOfTheSuite(const QString&, QObject* object)
 {
     auto* w = qobject_cast<QWidget*>(object);
-    if (!w || !dynamic_cast<DesktopWindow*>(w->window()) || w->isWindow())
+    if (!w || !dynamic_cast<DesktopWindow*>(w->window()))
         return nullptr;
+    if (w->isWindow())  // the window: its page, and its run bar while a run draws
+        return dynamic_cast<DesktopWindow*>(w) ? new ShownChildren(w, QAccessible::Window) : nullptr;
     if (dynamic_cast<Canvas*>(w))
         return new Picture(w);  // named and described by its window
     if (w->objectName() == QLatin1String("page"))
         return new ShownChildren(w, QAccessible::Pane);
+    if (w->objectName() == QLatin1String(shell::kRunBar))
+        return new ShownChildren(w, QAccessible::ToolBar);
     if (qobject_cast<QGroupBox*>(w))
         return new ShownChildren(w, QAccessible::Grouping);
     return nullptr;

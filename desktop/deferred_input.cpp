@@ -1,5 +1,6 @@
 #include "deferred_input.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -21,6 +22,8 @@ RunInput::Key keyOf(const QKeyEvent& key)
         return RunInput::Key::P;
     case Qt::Key_Pause:
         return RunInput::Key::Pause;
+    case Qt::Key_K:
+        return RunInput::Key::Step;
     default:
         return RunInput::Key::Other;
     }
@@ -96,7 +99,10 @@ std::function<void()> later(QObject* receiver, const QEvent& event)
 }
 }  // namespace
 
-DeferredInput::DeferredInput(QWidget& window, RunInput& policy) : window_(window), policy_(policy) {}
+DeferredInput::DeferredInput(QWidget& window, RunInput& policy, std::function<bool(const QWidget*)> runControl)
+    : window_(window), policy_(policy), runControl_(std::move(runControl))
+{
+}
 
 DeferredInput::~DeferredInput() { release(); }
 
@@ -112,10 +118,40 @@ void DeferredInput::release()
     if (QCoreApplication* app = QCoreApplication::instance())
         app->removeEventFilter(this);
     holding_ = nullptr;
+    dragging_ = false;
+}
+
+bool DeferredInput::aimsAtRunControl(const QEvent& event)
+{
+    const auto within = [this](const QWidget* w) { return w && runControl_ && runControl_(w); };
+    switch (event.type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return within(QApplication::focusWidget());
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel: {
+        const auto& pointer = static_cast<const QSinglePointEvent&>(event);
+        const QWidget* at = window_.childAt(window_.mapFromGlobal(pointer.globalPosition().toPoint()));
+        bool aims = dragging_ || within(at);
+        if (event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonDblClick)
+            dragging_ = dragging_ || within(at);
+        if (event.type() == QEvent::MouseButtonRelease && pointer.buttons() == Qt::NoButton)
+            dragging_ = false;
+        return aims;
+    }
+    default:
+        return false;
+    }
 }
 
 bool DeferredInput::eventFilter(QObject* receiver, QEvent* event)
 {
+    const auto aim = [this](const QEvent& e) {
+        return aimsAtRunControl(e) ? RunInput::Aim::RunControl : RunInput::Aim::Window;
+    };
     if (!holding_ || receiver != holding_.data())
         return false;
     switch (event->type()) {
@@ -141,7 +177,7 @@ bool DeferredInput::eventFilter(QObject* receiver, QEvent* event)
         const auto& key = static_cast<const QKeyEvent&>(*event);
         const bool modified = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         return policy_.key(keyOf(key), event->type() == QEvent::KeyPress, key.isAutoRepeat(), modified,
-                           later(receiver, *event)) != RunInput::Verdict::Now;
+                           later(receiver, *event), aim(*event)) != RunInput::Verdict::Now;
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -151,7 +187,8 @@ bool DeferredInput::eventFilter(QObject* receiver, QEvent* event)
     case QEvent::Enter:
     case QEvent::Leave:
     case QEvent::ContextMenu:
-        return policy_.input(pointerOf(event->type()), receiver, later(receiver, *event)) != RunInput::Verdict::Now;
+        return policy_.input(pointerOf(event->type()), receiver, later(receiver, *event), aim(*event)) !=
+               RunInput::Verdict::Now;
     default:
         return false;
     }

@@ -17,15 +17,17 @@
 #include "canvas.h"
 #include "controls.h"
 #include "question.h"
+#include "run_bar.h"
 #include "suite.h"
 
 DesktopWindow::DesktopWindow(Form& form)
     : form_(form),
       title_(QString::fromStdString(form.programTitle())),
       design_(qsize(form.design())),
-      input_(*this, form.input()),
+      input_(*this, form.input(), [this](const QWidget* w) { return isRunControl(w); }),
       page_(new QWidget(this)),
-      canvas_(new Canvas(form.surface(), page_))
+      canvas_(new Canvas(form.surface(), page_)),
+      runBar_(nullptr)
 {
     form.load();  // Form_Load, before the window is made from what it set
     setObjectName(QString::fromStdString(form.formName()));
@@ -43,6 +45,7 @@ DesktopWindow::DesktopWindow(Form& form)
     }
     paint(this, colours::grey, colours::buttonText);
     controls_ = std::make_unique<Controls>(form, page_, canvas_, shrink_);
+    runBar_ = new RunBar(form, this, shrink_);
     if (form.startButton() >= 0)
         controls_->at(form.startButton())->setToolTip(QString::fromUtf8(shell::kStartTip));
     form.setFrontEnd(this);
@@ -110,14 +113,29 @@ int DesktopWindow::messageBox(QWidget* parent, const QString& title, const QStri
 
 void DesktopWindow::handled() { canvas_->updateChanged(); }
 
+bool DesktopWindow::isRunControl(const QWidget* widget) const
+{
+    const auto within = [widget](const QWidget* control) {
+        return control && (control == widget || control->isAncestorOf(widget));
+    };
+    if (within(runBar_))
+        return true;
+    for (int i = 0; i < int(form_.controls().size()); ++i)
+        if (form_.isSpeedBar(i) && within(controls_->at(i)))
+            return true;
+    return false;
+}
+
 void DesktopWindow::runBegins()
 {
     announceBusy(canvas_);
     input_.hold();
+    runBar_->runBegins(page_->geometry().intersected(rect()));
 }
 
 void DesktopWindow::runEnded()
 {
+    runBar_->runEnded();
     input_.release();
     announceBusy(canvas_);
     placePage();  // at the window's size now, if it changed during the run
@@ -128,6 +146,7 @@ void DesktopWindow::runEnded()
 void DesktopWindow::showPicture()
 {
     canvas_->updateChanged();
+    runBar_->showState();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 

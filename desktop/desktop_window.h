@@ -13,6 +13,7 @@
 
 class Canvas;
 class Controls;
+class RunBar;
 
 // The desktop's window of a program: the program's Form shown with Qt Widgets. The
 // window places the design area and the picture in it, shows the run's frames and
@@ -80,6 +81,8 @@ protected:
 private:
     // Places the design area in the window and sizes the client area to it (not during a run).
     void placePage();
+    // What takes its input during a run: the run bar and the speed bars.
+    bool isRunControl(const QWidget* widget) const;
 
     Form& form_;
     QString title_;
@@ -90,6 +93,7 @@ private:
     QWidget* page_;  // the design area, centred in the window; the controls and the picture
     Canvas* canvas_;
     std::unique_ptr<Controls> controls_;
+    RunBar* runBar_;  // shown during a run
 };
 
 // A program's window on the desktop: the program's Form, shown.

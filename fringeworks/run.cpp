@@ -110,6 +110,8 @@ PhotonRun::Sum PhotonRun::detectorPoint(int pass, double yd)
         arrows.add(photonArrow(shot.phi));
         sum.lastHole = shot.hole;
         s_.DrawWidth = 1;
+        if (s_.pacing)
+            s_.pacing->stepEnds();  // a step of the run: one photon
     }
     sum.x = arrows.end().x;
     sum.y = -arrows.end().y;  // the chain's y grows downwards
@@ -131,7 +133,8 @@ PhotonRun::Sum PhotonRun::detectorPoint(int pass, double yd)
 
 PhotonRun::Shot PhotonRun::photon(int pass, double yd)
 {
-    for (int repetition = 1; repetition <= settings_.repetitions; ++repetition) {
+    const int repetitions = repetitionsNow_ ? repetitionsNow_() : settings_.repetitions;  // read as the loop starts
+    for (int repetition = 1; repetition <= repetitions; ++repetition) {
         Randomize(seedForPhase);
         const double p = Int(double(Rnd()) * phaseNumbers);
         const double theta = startingPhase(pass, p);
@@ -182,6 +185,7 @@ PhotonRun::Settings Animace::runSettings() const
 void Animace::cmdStart_Click()
 {
     PhotonRun run(surface(), runSettings());
+    run.readRepetitions([this] { return int(number(nSpomaleni_)); });  // the speed, afresh at every photon
     run.run();
     setShown({nZdroj_, nClona_, nDetektor_, nSoučet_, nPravděpodobnost_}, true);
 }

@@ -33,6 +33,9 @@ public:
     static constexpr double arrowLength = 20;  // source, hole and detector arrows
 
     PhotonRun(DrawingSurface& surface, const Settings& settings);
+    // Where every photon reads how many times its shot is drawn (the speed, which may
+    // change during the run); unset: the settings' repetitions.
+    void readRepetitions(std::function<int()> read) { repetitionsNow_ = std::move(read); }
 
     // The whole run: erased picture, scene, both passes, the source drawn again.
     void run();
@@ -73,6 +76,7 @@ private:
     double xd_, D_;
     double theta_ = 0;  // the starting phase of the last shot
     Shot last_;
+    std::function<int()> repetitionsNow_;
 };
 
 // The window of fringeworks: photons from a source pass one of two holes and land

@@ -67,7 +67,7 @@ constexpr SpeedBar kSpeed[] = {
 Rozptyl::Rozptyl()
     : Program({.formName = "Rozptyl", .title = "glassecho", .layout = kLayout, .start = "cmdStart",
                .run = &Rozptyl::cmdStart_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
-               .load = &Rozptyl::Form_Load})
+               .load = &Rozptyl::Form_Load, .prompt = "labKlepnete"})
 {
 }
 

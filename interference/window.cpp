@@ -94,7 +94,7 @@ constexpr SpeedBar kSpeed[] = {
 frmInterference::frmInterference()
     : Program({.formName = "frmInterference", .title = "Interference", .layout = kLayout, .start = "cmdStart",
                .run = &frmInterference::cmdStart_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
-               .load = &frmInterference::Form_Load})
+               .load = &frmInterference::Form_Load, .prompt = "labKlepnete"})
 {
 }
 

@@ -101,7 +101,8 @@ constexpr SpeedBar kSpeed[] = {
 FokusLupy::FokusLupy()
     : Program({.formName = "FokusLupy", .title = "Fokus lupy", .layout = kLayout, .start = "cmdStart",
                .run = &FokusLupy::cmdStart_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
-               .load = &FokusLupy::Form_Load})
+               .load = &FokusLupy::Form_Load, .prompt = "labKlepnete",
+               .runBar = Corner::BottomRight})  // the lens reaches down on the left
 {
     onClick(opBody_, [this] { setText(nZobrazení_, "Body"); });
     onClick(opPruhy_, [this] { setText(nZobrazení_, "Pruhy"); });

@@ -73,7 +73,7 @@ constexpr SpeedBar kSpeed[] = {
 ParabolaQED::ParabolaQED()
     : Program({.formName = "ParabolaQED", .title = "Parabola", .layout = kLayout, .start = "cmdStart",
                .run = &ParabolaQED::cmdStart_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
-               .load = &ParabolaQED::Form_Load})
+               .load = &ParabolaQED::Form_Load, .prompt = "labKlepnete"})
 {
     surface().ForeColor = colours::darkShadow3D;
 }

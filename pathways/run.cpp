@@ -92,6 +92,7 @@ void Rozptyl::cmdStart_Click()
         s.DrawWidth = 1;
         main.draw(s, {mainArrow, theta}, darkGrey);
         small.draw(s, {smallArrow, theta}, darkGrey);
+        pacing().stepEnds();  // a step of the run: one route and its arrows
     }
 
     // 6. The resultant, the reference line, the mean length bar.

@@ -78,6 +78,7 @@ void sweep(Form& form, const Run& r, BoxRef hologramSpeed, BoxRef detectorSpeed)
                 pacing.wait(form.number(hologramSpeed));
                 const double I = r.recorded(y);
                 s.Line(xPlate, y, float(xPlate + 0.05 * I), y, r.recording);
+                pacing.stepEnds();  // a step of the hologram: one line of the plate
                 break;
             }
             case Window:
@@ -123,6 +124,8 @@ void sweep(Form& form, const Run& r, BoxRef hologramSpeed, BoxRef detectorSpeed)
         case Hologram:
             break;
         }
+        if (r.action != Hologram)
+            pacing.stepEnds();  // a step of the run: one detector point
     }
 }
 }  // namespace

@@ -147,7 +147,8 @@ constexpr SpeedBar kSpeed[] = {
 opSestava::opSestava()
     : Program({.formName = "opSestava", .title = "Rozavezavu", .layout = kLayout, .start = "cmdStart",
                .run = &opSestava::cmdStart_Click, .end = "cmdKonec", .speed = kSpeed,
-               .load = &opSestava::Form_Load, .separator = " -  "})
+               .load = &opSestava::Form_Load, .separator = " -  ", .ownSteps = true,
+               .runBar = Corner::BottomRight})  // the reference light comes from the lower left
 {
     onClick(opRámec_, [this] { opRámec_Click(); });
     onClick(opHologram_, [this] { opHologram_Click(); });

@@ -137,6 +137,35 @@ TEST(RunInput, PointerMovesMergeAndADoubleClickStandsForItsPress)
     EXPECT_EQ(served, (std::vector<std::string>{"move a2", "move b", "move a3", "double click", "release", "move a4"}));
 }
 
+TEST(RunInput, TheRunsControlsTakeTheirInputAtOnceAndKGoesOneStep)
+{
+    Window w;
+    std::vector<std::string> served;
+    using Verdict = RunInput::Verdict;
+    using Key = RunInput::Key;
+    const auto serve = [&](std::string name) { return [&served, name] { served.push_back(name); }; };
+    std::vector<Verdict> verdicts;
+    std::vector<Pacing::State> states;
+    w.during = [&] {
+        RunInput& in = w.input();
+        const auto bar = RunInput::Aim::RunControl;
+        verdicts.push_back(in.input(RunInput::Pointer::Press, nullptr, serve("bar press"), bar));
+        verdicts.push_back(in.key(Key::Other, true, false, false, serve("bar key"), bar));
+        verdicts.push_back(in.input(RunInput::Pointer::Press, nullptr, serve("press")));
+        verdicts.push_back(in.key(Key::P, true, false, false, serve("P"), bar));
+        states.push_back(w.pacing().state());
+        in.key(Key::Step, true, false, false, serve("K"));
+        states.push_back(w.pacing().state());
+        in.key(Key::Step, false, false, false, serve("K released"));
+        in.key(Key::P, true, false, false, serve("P"));  // a step going on goes on as the run
+        states.push_back(w.pacing().state());
+    };
+    w.clicked(w.indexOf("cmdStart"));
+    EXPECT_EQ(verdicts, (std::vector<Verdict>{Verdict::Now, Verdict::Now, Verdict::Held, Verdict::Steered}));
+    EXPECT_EQ(states, (std::vector<Pacing::State>{Pacing::State::Paused, Pacing::State::Stepping, Pacing::State::Running}));
+    EXPECT_EQ(served, (std::vector<std::string>{"press"})) << "only what aims at the window waits for the run";
+}
+
 TEST(RunInput, ACloseStopsTheRunAndClosesAfterItAndKonecServedDropsTheRest)
 {
     Window w;

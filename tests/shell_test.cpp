@@ -61,7 +61,7 @@ struct TestForm : Form {
             surface().ScaleMode = DrawingSurface::Pixels;
             surface().Line(300, 450, 500, 450, colours::red);
         });
-        onChange("HScroll1", [this] { setNumber("nSpomaleni", scrollValue("HScroll1")); });
+        onSpeed({.bar = "HScroll1", .box = "nSpomaleni"});
         onStart("cmdStart", [this] {
             log.push_back("begin");
             simulation();
@@ -322,6 +322,63 @@ TEST_F(RunOfSteps, InputMadeDuringARunIsServedAfterItInOrderKonecLast)
     ASSERT_FALSE(copied.isNull()) << "Ctrl+C was served";
     EXPECT_EQ(copied.pixelColor(50, 109), QColor(255, 0, 0)) << "after the run: the whole picture";
     EXPECT_FALSE(f.isVisible()) << "and Konec closed the window after the run";
+}
+
+namespace {
+void clickWidget(DesktopWindow& f, const char* name)
+{
+    auto* w = f.findChild<QWidget*>(QString::fromUtf8(name));
+    ASSERT_TRUE(w) << name;
+    QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, w->mapTo(&f, w->rect().center()));
+}
+bool runBarShown(const DesktopWindow& f) { return f.findChild<QWidget*>("runBar")->isVisible(); }
+}  // namespace
+
+TEST_F(RunOfSteps, TheRunBarPausesStepsResumesAndStopsTheRunByClicksAlone)
+{
+    EXPECT_FALSE(runBarShown(f));
+    bool shownDuringTheRun = false;
+    std::vector<int> pausedAt;
+    bool pausedShown = true;
+    f.pacing().showPicture = [&] {
+        f.showPicture();
+        if (f.pacing().state() != Pacing::State::Paused || pausedAt.size() > 5)
+            return;
+        // Paused: five single steps, then on.
+        pausedAt.push_back(reached);
+        pausedShown = pausedShown && f.findChild<QWidget*>("runPaused")->isVisible();
+        clickWidget(f, pausedAt.size() <= 5 ? "runStep" : "runPause");
+    };
+    run(100, 3, [&] {
+        shownDuringTheRun = runBarShown(f);
+        clickWidget(f, "runPause");
+    });
+    EXPECT_TRUE(shownDuringTheRun);
+    ASSERT_EQ(pausedAt.size(), 6u);
+    for (std::size_t i = 1; i < pausedAt.size(); ++i)
+        EXPECT_EQ(pausedAt[i], pausedAt[0] + int(i)) << "one step a click";
+    EXPECT_TRUE(pausedShown) << "the window says it is paused";
+    EXPECT_EQ(reached, 99) << "resumed, the run went on to its end";
+    EXPECT_FALSE(runBarShown(f)) << "the bar goes with the run";
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin", "end"})) << "the bar's clicks reach no other control";
+
+    f.pacing().showPicture = [&] { f.showPicture(); };
+    run(100, 3, [&] { clickWidget(f, "runStop"); });
+    EXPECT_LE(reached, 4) << "stopped at its next step";
+    EXPECT_FALSE(runBarShown(f));
+}
+
+TEST_F(RunOfSteps, TheSpeedBarActsDuringTheRunWhileAnOptionClickedWaitsForItsEnd)
+{
+    std::string speedDuringTheRun;
+    run(10, 3, [&] {
+        f.control("HScroll1")->setFocus();  // as a Tab or a click would give it
+        keyInWindow(f, Qt::Key_End);
+        clickInWindow(f, "opModrá");
+        speedDuringTheRun = f.text("nSpomaleni");
+    });
+    EXPECT_EQ(speedDuringTheRun, "10") << "the bar's key moved it at once, and its box holds the new speed";
+    EXPECT_EQ(f.log, (std::vector<std::string>{"begin", "end", "blue"})) << "the option's click waited";
 }
 
 TEST_F(RunOfSteps, ACloseFromTheWindowManagerStopsTheRunAndClosesTheWindowAtOnce)

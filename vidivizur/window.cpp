@@ -67,7 +67,7 @@ constexpr SpeedBar kSpeed[] = {
 Form1::Form1()
     : Program({.formName = "Form1", .title = "Vidivizur", .layout = kLayout, .start = "ComSinusovka",
                .run = &Form1::ComSinusovka_Click, .end = "cmdKonec", .speed = kSpeed,
-               .load = &Form1::Form_Load})
+               .load = &Form1::Form_Load, .prompt = "labKlepnuti"})
 {
 }
 

@@ -147,7 +147,7 @@ var suitePage = (function () {
                      [Kind.CheckBox]: 'check', [Kind.Label]: 'label', [Kind.CaptionBox]: 'captionbox',
                      [Kind.ParameterBox]: 'parameter', [Kind.Picture]: 'formula', [Kind.HScrollBar]: 'bar'};
   // The browser's names of the keys the program tells apart.
-  const runKeys = {Escape: RunKey.Escape, p: RunKey.P, P: RunKey.P, Pause: RunKey.Pause};
+  const runKeys = {Escape: RunKey.Escape, p: RunKey.P, P: RunKey.P, Pause: RunKey.Pause, k: RunKey.Step, K: RunKey.Step};
   const barKeys = {ArrowLeft: BarKey.Left, ArrowRight: BarKey.Right, ArrowUp: BarKey.Up, ArrowDown: BarKey.Down,
                    PageUp: BarKey.PageUp, PageDown: BarKey.PageDown, Home: BarKey.Home, End: BarKey.End};
 
