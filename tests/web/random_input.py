@@ -94,6 +94,7 @@ return card ? card.id : '';
 # of it (the visual viewport, zoomed and panned) begins. The browser's input comes in the
 # page's own pixels from where that part begins.
 VIEW = "const v = visualViewport; return [scrollX, scrollY, innerWidth, innerHeight, v.offsetLeft, v.offsetTop];"
+SCREEN = "return [screen.width, screen.height];"
 BLANK = """
 const c = document.getElementById('picture');
 const d = new Uint32Array(c.getContext('2d').getImageData(0, 0, c.width, c.height).data.buffer);
@@ -218,6 +219,8 @@ class PageTest:
         self.question_keep = 0
         self.longest_run = 0.0
         self.moving = True  # the page may be scrolling or laid out anew
+        self.screen = None  # the screen a viewport event asked for, until the page has it
+        self.native_screen = None  # the browser window's own, without emulation
 
     # -- reporting
     def note(self, text):
@@ -255,6 +258,8 @@ class PageTest:
             time.sleep(0.05)
         else:
             raise Failure('%s: %s did not load within %.0f s (%s)' % (why, self.file, LOAD_BOUND, self.look))
+        if self.native_screen is None:
+            self.native_screen = self.tab.js(SCREEN)
         self.moving = True
         if self.look.get('url') != self.file:
             # Another page came instead (a reload or a history step overtaken by a Konec
@@ -390,9 +395,18 @@ class PageTest:
 
     def still(self):
         """Waits until the page stands still (keys and focus scroll it smoothly, a new viewport
-        lays it out anew): two looks 50 ms apart agree; at most two seconds."""
+        lays it out anew): the screen a viewport event asked for has come (a busy page may
+        take it later; until then the page stands as it was), then two looks 50 ms apart
+        agree; at most two seconds each."""
         if not self.moving:
             return
+        if self.screen:
+            deadline = now() + 2
+            while self.tab.js(SCREEN) != self.screen and now() < deadline:
+                time.sleep(0.02)
+            if self.tab.js(SCREEN) != self.screen:
+                self.note('the screen %s asked for had not come within 2 s' % self.screen)
+            self.screen = None
         last = self.tab.js(VIEW)
         deadline = now() + 2
         while now() < deadline:
@@ -521,6 +535,7 @@ class PageTest:
         what = weighted(rng, [('screen', 3), ('turn', 2), ('desktop', 1)])
         if what == 'desktop':
             self.tab.desktop_viewport()
+            self.screen = self.native_screen
             self.note('viewport: the window\'s own')
         else:
             width, height, ratio, mobile = rng.choice(SCREENS)
@@ -528,6 +543,7 @@ class PageTest:
             if what == 'turn':
                 width, height, portrait = height, width, not portrait
             self.tab.viewport(width, height, ratio, mobile, portrait)
+            self.screen = [width, height]
             self.note('viewport %dx%d at %g%s%s' % (width, height, ratio, ' mobile' if mobile else '',
                                                     ' turned' if what == 'turn' else ''))
         self.controls_at = 0
@@ -570,6 +586,8 @@ class PageTest:
         if konec is None:
             # A viewport smaller than the window may leave Konec out of reach: the window's own first.
             self.tab.desktop_viewport()
+            self.screen = self.native_screen
+            self.moving = True
             self.controls_at = 0
             self.note('viewport: the window\'s own, to reach Konec')
             konec = self.konec_button()
