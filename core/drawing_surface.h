@@ -33,6 +33,21 @@ public:
     Colour ForeColor = colours::buttonText;
     Colour BackColor;
 
+    // The drawing state above as one value (what a rehearsal of a run starts from).
+    struct DrawingState {
+        short ScaleMode, DrawWidth, DrawStyle, FillStyle;
+        Colour FillColor, ForeColor, BackColor;
+    };
+    DrawingState drawingState() const
+    {
+        return {ScaleMode, DrawWidth, DrawStyle, FillStyle, FillColor, ForeColor, BackColor};
+    }
+    void setDrawingState(const DrawingState& s)
+    {
+        ScaleMode = s.ScaleMode, DrawWidth = s.DrawWidth, DrawStyle = s.DrawStyle, FillStyle = s.FillStyle;
+        FillColor = s.FillColor, ForeColor = s.ForeColor, BackColor = s.BackColor;
+    }
+
     // Width of the client area in the current unit.
     float ScaleWidth() const;
     float ScaleHeight() const;

@@ -143,11 +143,8 @@ int Form::askYesNo(const std::string& question)
     answer = answer == vbYes ? vbYes : vbNo;
     if (running_) {
         answers_.push_back(answer);
-        if (rehearsalBase_) {
-            const auto began = std::chrono::steady_clock::now();
+        if (rehearsalBase_)
             rehearse();
-            rehearsalSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-        }
     }
     return answer;
 }
@@ -286,43 +283,30 @@ void Form::perform(const std::function<void()>& simulation, bool start)
 // drawing state and the generator's state (not the pixels: no run reads them).
 void Form::prepareRehearsal(bool start)
 {
-    const auto began = std::chrono::steady_clock::now();
     rehearsalBase_.reset();
     rehearsed_.clear();
     answers_.clear();
     rehearsalSeconds_ = 0;
     if (!start || rehearsing_)
         return;
-    rehearsalBase_ = blank();
-    if (!rehearsalBase_)
-        return;
-    copyStateTo(*rehearsalBase_);
-    rndAtBegin_ = rndState();
+    rehearsalBase_ = RunBegan{controls_, surface_.drawingState(), rndState()};
     rehearse();
-    rehearsalSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-}
-
-void Form::copyStateTo(Form& to) const
-{
-    to.controls_ = controls_;
-    DrawingSurface& copy = to.surface_;
-    copy.ScaleMode = surface_.ScaleMode;
-    copy.DrawWidth = surface_.DrawWidth;
-    copy.DrawStyle = surface_.DrawStyle;
-    copy.FillStyle = surface_.FillStyle;
-    copy.FillColor = surface_.FillColor;
-    copy.ForeColor = surface_.ForeColor;
-    copy.BackColor = surface_.BackColor;
 }
 
 // A copy of the window as the run began runs it through at no cost and sets no pixel,
 // drawing the same random numbers and given the run's answers so far; the generator is
 // left where the run has it. A copy that asked more than the run has answered is done
-// again once the run has its answer.
+// again once the run has its answer. A window that cannot make a copy has no progress.
 void Form::rehearse()
 {
+    const auto began = std::chrono::steady_clock::now();
     const std::unique_ptr<Form> copy = blank();
-    rehearsalBase_->copyStateTo(*copy);
+    if (!copy) {
+        rehearsalBase_.reset();
+        return;
+    }
+    copy->controls_ = rehearsalBase_->controls;
+    copy->surface_.setDrawingState(rehearsalBase_->drawing);
     copy->surface_.setRasterising(false);
     copy->pacing_.setFree(true);
     copy->rehearsing_ = true;
@@ -330,13 +314,14 @@ void Form::rehearse()
     std::vector<Pacing::Spent> steps;
     copy->pacing_.stepLog = &steps;
     const unsigned long long rndNow = rndState();
-    setRndState(rndAtBegin_);
+    setRndState(rehearsalBase_->rnd);
     copy->run(copy->startRun_, true);
     setRndState(rndNow);
     steps.push_back(copy->pacing_.spent());
     rehearsed_ = std::move(steps);
     if (copy->answered_ >= copy->answers_.size() && !copy->unanswered_)
         rehearsalBase_.reset();
+    rehearsalSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
 }
 
 std::optional<RunProgress> Form::progress() const

@@ -118,7 +118,6 @@ public:
 
 struct SpeedBar;
 
-
 // A program's window, whatever shows it: the layout's controls with their state, the
 // parameter boxes, the handlers, the drawing surface, the run and its pacing, and the
 // yes/no question.
@@ -280,7 +279,6 @@ private:
     void run(const std::function<void()>& simulation, bool start);
     void perform(const std::function<void()>& simulation, bool start);
     void prepareRehearsal(bool start);
-    void copyStateTo(Form& to) const;
     void rehearse();
     void changed(int control, FrontEnd::Change what);
     void closeWindow();
@@ -304,12 +302,16 @@ private:
     bool ownSteps_ = false;
     int prompt_ = -1;
     Corner runBarCorner_ = Corner::BottomLeft;
-    // The run's progress: the window and the generator's state as the run began, kept
+    // The run's progress: the window's state and the generator's as the run began, kept
     // while the run may still answer what its rehearsal asked; the reference seconds at
     // the end of each rehearsed step, then the run's length. A copy rehearsing gives the
     // answers of the run it copies.
-    std::unique_ptr<Form> rehearsalBase_;
-    unsigned long long rndAtBegin_ = 0;
+    struct RunBegan {
+        std::vector<ControlState> controls;
+        DrawingSurface::DrawingState drawing;
+        unsigned long long rnd;
+    };
+    std::optional<RunBegan> rehearsalBase_;
     std::vector<Pacing::Spent> rehearsed_;
     double rehearsalSeconds_ = 0;
     bool rehearsing_ = false;

@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 
-#include "run_input.h"
 
 namespace {
 RunInput::Key keyOf(const QKeyEvent& key)
@@ -121,37 +120,36 @@ void DeferredInput::release()
     dragging_ = false;
 }
 
-bool DeferredInput::aimsAtRunControl(const QEvent& event)
+RunInput::Aim DeferredInput::aimOf(const QEvent& event)
 {
     const auto within = [this](const QWidget* w) { return w && runControl_ && runControl_(w); };
+    bool aims = false;
     switch (event.type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        return within(QApplication::focusWidget());
+        aims = within(QApplication::focusWidget());
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
     case QEvent::Wheel: {
         const auto& pointer = static_cast<const QSinglePointEvent&>(event);
-        const QWidget* at = window_.childAt(window_.mapFromGlobal(pointer.globalPosition().toPoint()));
-        bool aims = dragging_ || within(at);
+        aims = dragging_ || within(window_.childAt(window_.mapFromGlobal(pointer.globalPosition().toPoint())));
         if (event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonDblClick)
-            dragging_ = dragging_ || within(at);
-        if (event.type() == QEvent::MouseButtonRelease && pointer.buttons() == Qt::NoButton)
+            dragging_ = aims;
+        else if (event.type() == QEvent::MouseButtonRelease && pointer.buttons() == Qt::NoButton)
             dragging_ = false;
-        return aims;
+        break;
     }
     default:
-        return false;
+        break;
     }
+    return aims ? RunInput::Aim::RunControl : RunInput::Aim::Window;
 }
 
 bool DeferredInput::eventFilter(QObject* receiver, QEvent* event)
 {
-    const auto aim = [this](const QEvent& e) {
-        return aimsAtRunControl(e) ? RunInput::Aim::RunControl : RunInput::Aim::Window;
-    };
     if (!holding_ || receiver != holding_.data())
         return false;
     switch (event->type()) {
@@ -177,7 +175,7 @@ bool DeferredInput::eventFilter(QObject* receiver, QEvent* event)
         const auto& key = static_cast<const QKeyEvent&>(*event);
         const bool modified = key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         return policy_.key(keyOf(key), event->type() == QEvent::KeyPress, key.isAutoRepeat(), modified,
-                           later(receiver, *event), aim(*event)) != RunInput::Verdict::Now;
+                           later(receiver, *event), aimOf(*event)) != RunInput::Verdict::Now;
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -187,7 +185,7 @@ bool DeferredInput::eventFilter(QObject* receiver, QEvent* event)
     case QEvent::Enter:
     case QEvent::Leave:
     case QEvent::ContextMenu:
-        return policy_.input(pointerOf(event->type()), receiver, later(receiver, *event), aim(*event)) !=
+        return policy_.input(pointerOf(event->type()), receiver, later(receiver, *event), aimOf(*event)) !=
                RunInput::Verdict::Now;
     default:
         return false;

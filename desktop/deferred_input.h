@@ -3,10 +3,11 @@
 #include <QPointer>
 #include <functional>
 
+#include "run_input.h"
+
 class QEvent;
 class QWidget;
 class QWindow;
-class RunInput;
 
 // The desktop's side of the input held during a run: while the run's policy holds, the
 // window's keys, clicks, wheel turns and pointer moves go to it, each with a way to be
@@ -28,7 +29,7 @@ protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
 
 private:
-    bool aimsAtRunControl(const QEvent& event);
+    RunInput::Aim aimOf(const QEvent& event);
 
     QWidget& window_;
     RunInput& policy_;

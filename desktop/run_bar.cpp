@@ -109,11 +109,11 @@ QToolButton* RunBar::button(const shell::RunButton& b)
     const int size = int(std::lround(kTarget * shrink_));
     button->setFixedSize(size, size);
     button->setIconSize(QSize(size, size) * 0.8);
-    show(button, b);
+    present(button, b);
     return button;
 }
 
-void RunBar::show(QToolButton* button, const shell::RunButton& as)
+void RunBar::present(QToolButton* button, const shell::RunButton& as)
 {
     const int size = int(std::lround(kTarget * shrink_));
     button->setIcon(symbolIcon(as.symbol, size, devicePixelRatioF()));
@@ -134,7 +134,7 @@ void RunBar::runBegins(QRect design)
     move(std::clamp(x(), 0, std::max(0, parentWidget()->width() - width())),
          std::clamp(y(), 0, std::max(0, parentWidget()->height() - height())));
     raise();
-    QFrame::show();
+    show();
 }
 
 void RunBar::showState()
@@ -143,7 +143,7 @@ void RunBar::showState()
     if (state != shown_) {
         shown_ = state;
         const bool paused = state == Pacing::State::Paused;
-        show(pause_, paused ? shell::kResume : shell::kPause);
+        present(pause_, paused ? shell::kResume : shell::kPause);
         step_->setEnabled(paused);
         paused_->setVisible(paused);
         QPalette palette = parentWidget()->palette();

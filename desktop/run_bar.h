@@ -30,7 +30,7 @@ protected:
 
 private:
     QToolButton* button(const shell::RunButton& b);
-    void show(QToolButton* button, const shell::RunButton& as);
+    void present(QToolButton* button, const shell::RunButton& as);
 
     Form& form_;
     double shrink_;
