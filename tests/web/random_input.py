@@ -12,7 +12,9 @@ Page keys, F1, F11), the question answered every way or left open, the viewport 
 and turned as a phone or tablet turns, reloads, history back and forward, and "Konec".
 It fails on an uncaught exception or an error on the console (a WebAssembly trap is
 one), a page not idle within a bound after Esc, a "Konec" that does not bring the
-launcher within a bound, a page that leaves for another on its own or stops answering,
+launcher within a bound, a page that leaves for another on its own (not after a Konec
+the page saw clicked, nor after a sideways swipe, on which the browser steps back in its
+history) or stops answering,
 a card that opens another program than its own, and a picture still blank after a run
 that was let go to its end. Every event's choices come from the seed, the page and the
 event's number: a seed replays the same input as far as the page answers the same way.
@@ -67,7 +69,7 @@ SCREENS = [(800, 600, 1, False), (1280, 800, 1, False), (1024, 768, 2, True), (3
 LOOK = """
 const c = document.getElementById('picture'), q = document.getElementById('question');
 const a = document.activeElement;
-return {url: location.pathname.split('/').pop(), ready: !!(c && c.dataset.runs !== undefined),
+return {url: location.pathname.split('/').pop(), konec: window.randomInputKonec || 0, ready: !!(c && c.dataset.runs !== undefined),
         busy: !!c && c.getAttribute('aria-busy') === 'true', runs: c ? Number(c.dataset.runs || 0) : 0,
         question: !!(q && q.open), cards: document.querySelectorAll('#demonstrations a').length,
         focus: a ? (a.id || a.tagName) : ''};
@@ -82,14 +84,37 @@ return Array.from(document.querySelectorAll('#page button, #page input, #page la
 }).filter(c => c.w > 1 && c.h > 1);
 """
 # What a point of the layout (client coordinates) reaches: "Konec", a launcher's card (its
-# id) or nothing of the two; without a point, what has the focus.
+# id) or nothing of the two; without a point, what has the focus. A finger reaches what is
+# near (the browser moves a tap onto a control beside it): with a margin, a point that
+# near Konec's box counts as reaching it.
 TARGET = """
 const e = arguments.length ? document.elementFromPoint(arguments[0], arguments[1]) : document.activeElement;
 const b = e && e.closest ? e.closest('button') : null;
 if (b && b.closest('#page') && b.textContent.trim() === 'Konec') return 'Konec';
+const margin = arguments[2] || 0;
+const konec = Array.from(document.querySelectorAll('#page button')).find(k => k.textContent.trim() === 'Konec');
+if (margin && konec) {
+  const r = konec.getBoundingClientRect();
+  if (arguments[0] > r.left - margin && arguments[0] < r.right + margin && arguments[1] > r.top - margin
+      && arguments[1] < r.bottom + margin)
+    return 'Konec';
+}
 const card = e && e.closest ? e.closest('#demonstrations a') : null;
 return card ? card.id : '';
 """
+# The page's own word on what reached Konec: a click on it (a press, a tap the browser
+# moved onto it, Space or Enter with the focus on it), seen before the page serves it or
+# holds it for after a run.
+WATCH_KONEC = """
+window.addEventListener('click', (e) => {
+  const b = e.target instanceof Element ? e.target.closest('#page button') : null;
+  if (b && b.textContent.trim() === 'Konec') window.randomInputKonec = (window.randomInputKonec || 0) + 1;
+}, true);
+"""
+# How far from Konec's box a finger may reach it.
+TOUCH_MARGIN = 24
+# A page left this soon after a sideways swipe may have been left by the browser's history.
+SWIPE_BACK = 3.0
 # Where the page stands: its scroll, its viewport's size, and where the part a phone shows
 # of it (the visual viewport, zoomed and panned) begins. The browser's input comes in the
 # page's own pixels from where that part begins.
@@ -215,6 +240,8 @@ class PageTest:
         self.runs_seen = 0
         self.escaped = False  # an Esc (or a reload) since the run began
         self.konec_sent = False  # what may bring the launcher: Konec clicked, tapped or pressed
+        self.konec_seen = 0  # the clicks on Konec the page saw
+        self.swiped = -SWIPE_BACK  # when a finger last swiped sideways
         self.question_since = None
         self.question_keep = 0
         self.longest_run = 0.0
@@ -271,10 +298,13 @@ class PageTest:
             self.counts['pages kept by the browser'] += 1
             return
         self.tab.js('window.randomInputMark = true')
+        if not self.launcher:
+            self.tab.js(WATCH_KONEC)
         self.busy_since = None
         self.question_since = None
         self.escaped = False
         self.konec_sent = False
+        self.konec_seen = 0
         self.runs_seen = self.look.get('runs', 0)
         self.controls_at = 0
         self.start = self.tab.js("const b = document.querySelector('#page button[title^=\"Spustí\"]');"
@@ -297,6 +327,11 @@ class PageTest:
         t = now()
         if look['url'] != self.file:
             return self.left(look['url'])
+        if look['konec'] > self.konec_seen:
+            self.konec_seen = look['konec']
+            if not self.konec_sent:
+                self.konec_sent = True
+                self.note('the page saw a click on Konec')
         if self.launcher:
             return
         if look['question'] and self.question_since is None:
@@ -337,6 +372,10 @@ class PageTest:
             # The launcher, or a program its cards opened: input sent after a Konec that
             # waited for a run may reach the launcher's page.
             self.counts['back to the launcher'] += 1
+        elif now() - self.swiped < SWIPE_BACK:
+            # The browser steps back (or forward) in its history on a finger's sideways
+            # swipe that no control takes.
+            self.counts['history steps by a swipe'] += 1
         elif self.launcher and where.endswith('.html') and where != 'index.html':
             self.fail('lost open', 'the launcher opened %s by itself' % where)
         else:
@@ -418,22 +457,28 @@ class PageTest:
         self.moving = False
         self.controls_at = 0
 
-    def pointer(self, act, x, y, *more):
+    def pointer(self, act, x, y, *more, touch=None):
         """Sends a click, tap or drag at a point of the viewport: what it reaches is read
         before and after (a page scrolled or laid out anew meanwhile may have taken it
-        elsewhere: both count). It may reach Konec (not while the question keeps the page
-        inert); what it reaches is returned. A point beside the viewport is not sent: None."""
+        elsewhere: both count), at its first point and at its last (a short drag is a
+        click where it ends); a finger reaches what is near. It may reach Konec (not while
+        the question keeps the page inert); what it reaches is returned. A point beside
+        the viewport is not sent: None."""
+        touch = act == self.tab.tap if touch is None else touch
+        margin = TOUCH_MARGIN if touch else 0
+        points = [(x, y)] + ([tuple(more[:2])] if more else [])
         before = self.tab.js(VIEW)
         if not (0 <= x < before[2] and 0 <= y < before[3]):
             self.note('beside the viewport: %d,%d' % (x, y))
             return None
-        reached = {self.tab.js(TARGET, x, y)}
+        reached = {self.tab.js(TARGET, px, py, margin) for px, py in points}
         shift = before[4:6]
         act(x - shift[0], y - shift[1], *[v - shift[i % 2] for i, v in enumerate(more)])
         after = self.tab.js(VIEW)
         if after != before:
             # Where the same input lands in the page as it stands now.
-            reached.add(self.tab.js(TARGET, x - shift[0] + after[4], y - shift[1] + after[5]))
+            reached |= {self.tab.js(TARGET, px - shift[0] + after[4], py - shift[1] + after[5], margin)
+                        for px, py in points}
             self.note('the page moved under the pointer: %s then %s' % (before, after))
         if 'Konec' in reached and not self.look.get('question'):
             self.konec_sent = True
@@ -508,7 +553,8 @@ class PageTest:
         elif what == 'tap':
             self.pointer(self.tab.tap, c['x'] + c['w'] * rng.random(), y)
         elif what == 'swipe':
-            self.pointer(lambda *p: self.tab.swipe(*p, steps), at, y, to, y)
+            self.pointer(lambda *p: self.tab.swipe(*p, steps), at, y, to, y, touch=True)
+            self.swiped = now()
         else:
             self.tab.js("document.getElementById(arguments[0]).focus()", c['id'])
             for _ in range(rng.randint(1, 4)):
@@ -598,10 +644,21 @@ class PageTest:
         x, y = self.point_in(konec, rng)
         touch = rng.random() < 0.4
         self.konec_sent = True
+        clicks = self.tab.js(LOOK)['konec']
         reached = self.pointer(self.tab.tap if touch else self.tab.click, x, y)
         self.note('Konec %s at %d,%d (reaching %s)' % ('tapped' if touch else 'clicked', x, y, reached))
         if reached != {'Konec'}:
             return  # the page moved away under the pointer: nothing certain to wait for
+        # The page's word: a question that opened meanwhile takes the click instead.
+        deadline = now() + 1
+        while now() < deadline:
+            look = self.tab.js(LOOK)
+            if look['url'] != self.file or look['konec'] > clicks:
+                break
+            time.sleep(0.02)
+        else:
+            self.note('the click did not reach Konec (the page: %s)' % look)
+            return
         self.counts['Konec'] += 1
         t = now()
         while now() - t < KONEC_BOUND:
