@@ -7,6 +7,7 @@
 
 #include "numbers.h"
 #include "rnd.h"
+#include "suite.h"
 
 Form::Asker Form::asker;
 
@@ -420,6 +421,36 @@ std::string shell::progressText(const std::optional<RunProgress>& progress)
     }
     return std::to_string(percent) + "\u00A0% \u00B7 zbývá " + left;
 }
+
+namespace {
+std::string htmlEscaped(const std::string& text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+}  // namespace
+
+std::string shell::aboutHtml(const std::string& name, const std::string& whatItShows)
+{
+    std::string keys;
+    for (const char* line : kKeys)
+        keys += (keys.empty() ? "" : ";<br>") + htmlEscaped(line);
+    return "<p><b>" + htmlEscaped(name) + "</b></p><p>" + htmlEscaped(whatItShows) +
+           "</p><p>Součást sady ukázek Světlo a šipky, verze " + kSuiteVersion +
+           ".<br>Licence: všechna práva vyhrazena.<br>Doprovodný text: <a href=\"" + kWebAddress + "\">" + kWebAddress +
+           "</a></p><p>Klávesy:<br>" + keys + ".</p>";
+}
+
+std::string shell::aboutTitle(const std::string& programTitle) { return std::string(kAboutCommand) + " " + programTitle; }
 
 double scaleToFill(Size available, Size screen, Size design)
 {

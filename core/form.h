@@ -45,6 +45,11 @@ inline constexpr const char* kKeys[] = {
     "F1 ukáže tento přehled",
 };
 
+// The window's own commands (with their keys): copy the picture as seen, About, full screen.
+inline constexpr const char* kCopyCommand = "Kopírovat obrázek";
+inline constexpr const char* kAboutCommand = "O programu";
+inline constexpr const char* kFullScreenCommand = "Celá obrazovka";
+
 // The run bar, shown while a run draws: its buttons (name, tooltip), its progress and
 // what it says while the run is paused.
 enum class Symbol { Pause, Resume, Step, Stop };  // drawn by the front end: ‖, ▶, ▶|, ■
@@ -63,6 +68,9 @@ inline constexpr const char* kProgressName = "Průběh animace";
 inline constexpr const char* kPaused = "Pozastaveno";
 // "37 % · zbývá 12 s", or "zbývá 2 min 05 s"; "…" before the run's length is known.
 std::string progressText(const std::optional<RunProgress>& progress);
+// What About says of a program (its name, what it shows), as HTML; and its title.
+std::string aboutHtml(const std::string& name, const std::string& whatItShows);
+std::string aboutTitle(const std::string& programTitle);
 }  // namespace shell
 
 // A control of a window, found once by its name and kind: the window lacks no control

@@ -3,7 +3,9 @@
 #include <initializer_list>
 #include <utility>
 
+#include "form.h"
 #include "layout.h"
+#include "pacing.h"
 #include "run_input.h"
 
 namespace {
@@ -33,5 +35,11 @@ std::string pageConstants()
                                    {"Home", BarKey::Home}, {"End", BarKey::End}});
     using Verdict = RunInput::Verdict;
     js += table<Verdict>("Verdict", {{"Now", Verdict::Now}, {"Steered", Verdict::Steered}, {"Held", Verdict::Held}});
+    using shell::Symbol;
+    js += table<Symbol>("RunSymbol", {{"Pause", Symbol::Pause}, {"Resume", Symbol::Resume}, {"Step", Symbol::Step},
+                                      {"Stop", Symbol::Stop}});
+    using State = Pacing::State;
+    js += table<State>("RunState", {{"Idle", State::Idle}, {"Running", State::Running}, {"Paused", State::Paused},
+                                    {"Stepping", State::Stepping}, {"Stopping", State::Stopping}});
     return js;
 }

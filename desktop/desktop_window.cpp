@@ -63,15 +63,15 @@ DesktopWindow::DesktopWindow(Form& form)
         QObject::connect(action, &QAction::triggered, this, [a = std::move(act)] { a(); });
         addAction(action);
     };
-    command(QStringLiteral("Kopírovat obrázek"), QKeySequence::Copy, [this] {
+    command(QString::fromUtf8(shell::kCopyCommand), QKeySequence::Copy, [this] {
         if (!form_.isRunning())
             copyPicture();
     });
-    command(QStringLiteral("O programu"), QKeySequence(Qt::Key_F1), [this] {
+    command(QString::fromUtf8(shell::kAboutCommand), QKeySequence(Qt::Key_F1), [this] {
         if (!form_.isRunning())
             about();
     });
-    command(QStringLiteral("Celá obrazovka"), QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
+    command(QString::fromUtf8(shell::kFullScreenCommand), QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -184,18 +184,8 @@ QImage DesktopWindow::pictureAsSeen() const
 void DesktopWindow::about()
 {
     const Demonstration* demonstration = demonstrationTitled(form_.programTitle());
-    const QString name = demonstration ? QString::fromUtf8(demonstration->title) : title_;
-    const QString address = QString::fromUtf8(kWebAddress);
-    QStringList keyLines;
-    for (const char* line : shell::kKeys)
-        keyLines << QString::fromUtf8(line).toHtmlEscaped();
-    const QString keys = keyLines.join(QStringLiteral(";<br>"));
-    const QString text =
-        QStringLiteral("<p><b>%1</b></p><p>%2</p>"
-                       "<p>Součást sady ukázek Světlo a šipky, verze %3.<br>Licence: všechna práva vyhrazena.<br>"
-                       "Doprovodný text: <a href=\"%4\">%4</a></p>"
-                       "<p>Klávesy:<br>%5.</p>")
-            .arg(name.toHtmlEscaped(), whatItShows_.toHtmlEscaped(), QString::fromUtf8(kSuiteVersion), address, keys);
+    const std::string name = demonstration ? demonstration->title : form_.programTitle();
+    const QString text = QString::fromStdString(shell::aboutHtml(name, whatItShows_.toStdString()));
     // Not modal, so that the window behind it still takes a close from the window
     // manager; it closes with its window. F1 again brings the open one forward.
     if (auto* open = findChild<QMessageBox*>(QStringLiteral("about"))) {
@@ -203,7 +193,8 @@ void DesktopWindow::about()
         open->activateWindow();
         return;
     }
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("O programu ") + title_, text, QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromStdString(shell::aboutTitle(form_.programTitle())),
+                                text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("about"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

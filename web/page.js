@@ -31,7 +31,11 @@ var suitePage = (function () {
     document.addEventListener('click', holdClick, true);
     document.addEventListener('pointerdown', holdPointer, true);
     document.addEventListener('keydown', onKey, true);
-    window.addEventListener('resize', place);
+    window.addEventListener('resize', () => {
+      place();
+      placeRunBar();
+      placePageBar();
+    });
   }
 
   function viewport() { return {width: window.innerWidth, height: window.innerHeight}; }
@@ -61,6 +65,7 @@ var suitePage = (function () {
     root.style.height = h + 'px';
     root.style.left = onDevice(v.width - w) + 'px';
     root.style.top = onDevice(v.height - h) + 'px';
+    placePageBar();
   }
 
   function control(index, kind, name, text, frame, left, top, width, height) {
@@ -103,8 +108,9 @@ var suitePage = (function () {
       element.type = 'range';
       element.addEventListener('input', () => {
         if (busy) {
-          // A drag the browser let through while the program is busy (a finger on the bar): it
-          // waits like a press, and the bar stays where the program has it until it is served.
+          // A move while the program is busy: a speed bar takes it at once during a run;
+          // otherwise it waits like a press, and the bar stays where the program has it
+          // until it is served.
           Module._web_held_bar_move(index, Number(element.value));
           element.value = c.value;
           return;
@@ -265,11 +271,21 @@ var suitePage = (function () {
       return;
     const r = c.element.getBoundingClientRect();
     const at = Math.min(1, Math.max(0, (e.clientX - r.left) / Math.max(1, r.width)));
-    e.preventDefault();
-    Module._web_held_bar_move(c.index, Math.round(c.min + at * (c.max - c.min)));
+    // A speed bar takes the press now (and the drag that follows); any other waits.
+    if (Module._web_held_bar_move(c.index, Math.round(c.min + at * (c.max - c.min))) !== Verdict.Now)
+      e.preventDefault();
   }
 
   function onKey(e) {
+    if (e.key === 'F1') {  // the program's About, not the browser's help
+      e.preventDefault();
+      return showAbout();
+    }
+    const copying = (e.ctrlKey || e.metaKey) && (e.key === 'c' || e.key === 'C') && !String(window.getSelection());
+    if (copying && !busy && !question.open && !(aboutBox && aboutBox.open)) {
+      e.preventDefault();
+      return copyPicture();
+    }
     if (!busy || question.open)
       return;
     if (runKeys[e.key] !== undefined) {
@@ -283,6 +299,266 @@ var suitePage = (function () {
       e.preventDefault();
       Module._web_held_bar_key(c.index, barKeys[e.key]);
     }
+  }
+
+  // ---------------------------------------------------------------- About, copy, full screen
+
+  // The page's own buttons beside the window (F1, Ctrl+C and F11 do the same): About,
+  // the picture with its captions to the clipboard, the page full screen. Not during a run.
+  let aboutBox = null, pageBar = null;
+  const pageSymbols = {
+    pageCopy: '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="M.3 .1h.55v.6h-.55zM.15 .3v.6h.55" fill="none" '
+              + 'stroke="#000" stroke-width=".08"/></svg>',
+    pageFullScreen: '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="M.1 .35v-.25h.25M.65 .1h.25v.25M.9 .65v.25h-.25'
+                    + 'M.35 .9h-.25v-.25" fill="none" stroke="#000" stroke-width=".09"/></svg>',
+  };
+
+  function about(title, html, copyText, aboutText, fullScreenText) {
+    aboutBox = document.getElementById('about');
+    aboutBox.querySelector('.title').textContent = title;
+    aboutBox.querySelector('.text').innerHTML = html;  // the program's own text
+    pageBar = document.createElement('div');
+    pageBar.id = 'pageBar';
+    const make = (id, text, key, content, act) => {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.id = id;
+      button.title = text + ' (' + key + ')';
+      button.setAttribute('aria-label', text);
+      button.innerHTML = content;
+      button.addEventListener('click', act);
+      pageBar.appendChild(button);
+    };
+    make('pageAbout', aboutText, 'F1', '?', showAbout);
+    make('pageCopy', copyText, 'Ctrl+C', pageSymbols.pageCopy, copyPicture);
+    make('pageFullScreen', fullScreenText, 'F11', pageSymbols.pageFullScreen, toggleFullScreen);
+    document.body.appendChild(pageBar);
+    placePageBar();
+  }
+
+  function showAbout() {
+    if (!busy && aboutBox && !aboutBox.open)
+      aboutBox.showModal();
+  }
+
+  function toggleFullScreen() {
+    if (document.fullscreenElement)
+      document.exitFullscreen().catch(() => {});
+    else if (document.documentElement.requestFullscreen)
+      document.documentElement.requestFullscreen().catch(() => {});
+  }
+
+  // Where the run bar stands during a run.
+  function placePageBar() {
+    if (pageBar && !pageBar.hidden)
+      putAtCorner(pageBar);
+  }
+
+  // The picture as it is seen: the canvas with the captions, formulas and boxes that
+  // stand on it (not the buttons, frames and bars), in the canvas's own pixels.
+  function pictureAsSeen() {
+    const out = document.createElement('canvas');
+    out.width = canvas.width;
+    out.height = canvas.height;
+    const g = out.getContext('2d');
+    g.drawImage(canvas, 0, 0);
+    g.scale(canvas.width / canvas.offsetWidth, canvas.height / canvas.offsetHeight);
+    const page = canvas.getBoundingClientRect(), magnified = page.width / canvas.offsetWidth;
+    const onPicture = [Kind.Label, Kind.CaptionBox, Kind.ParameterBox, Kind.Picture];
+    for (const c of controls) {
+      if (!c || !onPicture.includes(c.kind) || c.box.hidden || !c.box.offsetParent)
+        continue;
+      const r = c.box.getBoundingClientRect(), st = getComputedStyle(c.box);
+      const x = (r.left - page.left) / magnified, y = (r.top - page.top) / magnified;
+      const width = r.width / magnified, height = r.height / magnified;
+      if (st.backgroundColor !== 'rgba(0, 0, 0, 0)') {
+        g.fillStyle = st.backgroundColor;
+        g.fillRect(x, y, width, height);
+      }
+      g.font = st.fontWeight + ' ' + st.fontSize + ' ' + st.fontFamily;
+      g.fillStyle = st.color;
+      g.textBaseline = 'top';
+      g.textAlign = st.textAlign === 'center' || st.textAlign === 'right' ? st.textAlign : 'left';
+      const at = g.textAlign === 'center' ? x + width / 2 : g.textAlign === 'right' ? x + width : x;
+      const lineHeight = parseFloat(st.fontSize) * 1.15;
+      lines(g, c.box.innerText, st.whiteSpace === 'normal' ? width : Infinity).forEach((line, i) => {
+        g.fillText(line, at, y + i * lineHeight);
+      });
+    }
+    return out;
+  }
+
+  // A text broken into the lines a box of that width shows.
+  function lines(g, text, width) {
+    const out = [];
+    for (const paragraph of text.split('\n')) {
+      let line = '';
+      for (const word of paragraph.split(' ')) {
+        const longer = line ? line + ' ' + word : word;
+        if (line && g.measureText(longer).width > width) {
+          out.push(line);
+          line = word;
+        } else {
+          line = longer;
+        }
+      }
+      out.push(line);
+    }
+    return out;
+  }
+
+  function copyPicture() {
+    if (busy || !navigator.clipboard || !window.ClipboardItem)
+      return;
+    const png = new Promise((resolve) => pictureAsSeen().toBlob(resolve, 'image/png'));
+    navigator.clipboard.write([new ClipboardItem({'image/png': png})]).catch(() => {});
+  }
+
+  // ---------------------------------------------------------------- the run bar
+
+  // While a run draws: pause and resume, one step (while paused), stop and the run's
+  // progress; its buttons do what P, K and Esc do. It stands below the window where the
+  // viewport leaves room, else over the window's corner where the program draws
+  // nothing; a finger or the mouse may move it elsewhere. It is no part of the picture.
+  const runButtons = {};  // by symbol: {name, label, tip}
+  let runBarBox = null, runBarRight = false, runBarMoved = false, runBarState = -1;
+  let pauseButton, stepButton, progressBox, progressFill, progressText;
+  // The buttons' symbols in a unit square: pause, resume, one step, stop.
+  const symbolPaths = {
+    [RunSymbol.Pause]: 'M.26 .2h.16v.6h-.16zM.58 .2h.16v.6h-.16z',
+    [RunSymbol.Resume]: 'M.3 .2L.8 .5L.3 .8z',
+    [RunSymbol.Step]: 'M.22 .2L.62 .5L.22 .8zM.64 .2h.13v.6h-.13z',
+    [RunSymbol.Stop]: 'M.25 .25h.5v.5h-.5z',
+  };
+
+  function runButton(symbol, name, label, tip) { runButtons[symbol] = {name: name, label: label, tip: tip}; }
+
+  function present(button, symbol) {
+    const b = runButtons[symbol];
+    button.dataset.symbol = symbol;
+    button.title = b.tip;
+    button.setAttribute('aria-label', b.label);
+    button.innerHTML = '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="' + symbolPaths[symbol] + '"/></svg>';
+  }
+
+  function runBar(name, progressName, pausedText, right) {
+    runBarRight = !!right;
+    runBarBox = document.createElement('div');
+    runBarBox.id = name;
+    runBarBox.setAttribute('role', 'toolbar');
+    runBarBox.setAttribute('aria-label', progressName);
+    runBarBox.hidden = true;
+    const make = (symbol) => {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.id = runButtons[symbol].name;
+      button.tabIndex = -1;  // P, K and Esc are its keys; the focus stays where it was
+      button.addEventListener('mousedown', (e) => e.preventDefault());
+      button.addEventListener('click', () => Module._web_run_control(Number(button.dataset.symbol)));
+      present(button, symbol);
+      runBarBox.appendChild(button);
+      return button;
+    };
+    pauseButton = make(RunSymbol.Pause);
+    stepButton = make(RunSymbol.Step);
+    make(RunSymbol.Stop);
+    progressBox = document.createElement('div');
+    progressBox.id = 'runProgress';
+    progressBox.setAttribute('role', 'progressbar');
+    progressBox.setAttribute('aria-label', progressName);
+    progressBox.setAttribute('aria-valuemin', '0');
+    progressBox.setAttribute('aria-valuemax', '100');
+    progressFill = document.createElement('div');
+    progressFill.className = 'fill';
+    progressText = document.createElement('span');
+    progressText.className = 'text';
+    progressBox.append(progressFill, progressText);
+    const paused = document.createElement('span');
+    paused.id = 'runPaused';
+    paused.setAttribute('role', 'status');
+    paused.textContent = pausedText;
+    runBarBox.append(progressBox, paused);
+    document.body.appendChild(runBarBox);
+    movable(runBarBox);
+  }
+
+  // Dragged by what is not a button; it stays where it was put, wholly on the viewport.
+  function movable(box) {
+    let grabbed = null;
+    box.addEventListener('pointerdown', (e) => {
+      if (e.target.closest('button'))
+        return;
+      const r = box.getBoundingClientRect();
+      grabbed = {x: e.clientX - r.left, y: e.clientY - r.top};
+      box.setPointerCapture(e.pointerId);
+      e.preventDefault();
+    });
+    box.addEventListener('pointermove', (e) => {
+      if (!grabbed)
+        return;
+      runBarMoved = true;
+      put(box, e.clientX - grabbed.x, e.clientY - grabbed.y);
+    });
+    const release = () => { grabbed = null; };
+    box.addEventListener('pointerup', release);
+    box.addEventListener('pointercancel', release);
+  }
+
+  // A box at a place of the viewport, wholly on it.
+  function put(box, left, top) {
+    const v = viewport();
+    left = Math.max(0, Math.min(left, v.width - box.offsetWidth));
+    top = Math.max(0, Math.min(top, v.height - box.offsetHeight));
+    box.style.left = left + window.scrollX + 'px';
+    box.style.top = top + window.scrollY + 'px';
+  }
+
+  // Below the window's corner where the program draws nothing, where the viewport leaves
+  // room; else over that corner.
+  function putAtCorner(box) {
+    const w = root.getBoundingClientRect(), v = viewport(), gap = 4;
+    const below = w.bottom + gap + box.offsetHeight <= v.height;
+    put(box, runBarRight ? w.right - box.offsetWidth : w.left, below ? w.bottom + gap : w.bottom - box.offsetHeight);
+  }
+
+  function placeRunBar() {
+    if (!runBarBox || runBarBox.hidden)
+      return;
+    if (!runBarMoved)
+      return putAtCorner(runBarBox);
+    const r = runBarBox.getBoundingClientRect();
+    put(runBarBox, r.left, r.top);
+  }
+
+  // The run's state (RunState), the part of it done (-1: not known yet) with its text,
+  // and the steps it has ended.
+  function runState(state, fraction, text, steps) {
+    canvas.dataset.runState = Object.keys(RunState).find((k) => RunState[k] === state);
+    canvas.dataset.steps = String(steps);
+    if (!runBarBox)
+      return;
+    if (state !== runBarState) {
+      runBarState = state;
+      const paused = state === RunState.Paused;
+      present(pauseButton, paused ? RunSymbol.Resume : RunSymbol.Pause);
+      stepButton.disabled = !paused;
+      runBarBox.classList.toggle('paused', paused);
+      if (runBarBox.hidden && state !== RunState.Idle) {
+        runBarBox.hidden = false;
+        placeRunBar();
+      }
+    }
+    const percent = fraction < 0 ? 0 : Math.round(fraction * 1000) / 10;
+    progressFill.style.width = percent + '%';
+    progressText.textContent = text;
+    progressBox.setAttribute('aria-valuenow', String(percent));
+    progressBox.setAttribute('aria-valuetext', text);
+  }
+
+  function runBarGoes() {
+    if (runBarBox)
+      runBarBox.hidden = true;
+    runBarState = -1;
   }
 
   // A frame of the run went to the screen.
@@ -308,11 +584,16 @@ var suitePage = (function () {
   let began = 0, lastFrame = 0, longestGap = 0;
   function run(running, designedSeconds, description) {
     canvas.setAttribute('aria-busy', running ? 'true' : 'false');
+    if (pageBar) {
+      pageBar.hidden = running;
+      placePageBar();
+    }
     if (running) {
       began = lastFrame = performance.now();
       longestGap = 0;
       return;
     }
+    runBarGoes();
     framed();
     canvas.dataset.seconds = ((performance.now() - began) / 1000).toFixed(3);
     canvas.dataset.longestFrameGap = longestGap.toFixed(1);  // milliseconds between two frames
@@ -325,7 +606,7 @@ var suitePage = (function () {
   function close() { window.location.assign('index.html'); }
 
   return {open, viewport, setScale, control, style, bar, setValue, setText, setChecked, setPlace, setShown, setColour,
-          setStartButton, shown, paint, framed, ask, run, close};
+          setStartButton, shown, paint, framed, ask, run, runButton, runBar, runState, about, pictureAsSeen, close};
 })();
 
 if ('serviceWorker' in navigator)

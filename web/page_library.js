@@ -46,5 +46,18 @@ mergeInto(LibraryManager.library, {
   page_run: function (running, designedSeconds, description) {
     suitePage.run(running, designedSeconds, UTF8ToString(description));
   },
+  page_run_button: function (symbol, name, label, tip) {
+    suitePage.runButton(symbol, UTF8ToString(name), UTF8ToString(label), UTF8ToString(tip));
+  },
+  page_run_bar: function (name, progressName, pausedText, right) {
+    suitePage.runBar(UTF8ToString(name), UTF8ToString(progressName), UTF8ToString(pausedText), right);
+  },
+  page_run_state: function (state, fraction, progress, steps) {
+    suitePage.runState(state, fraction, UTF8ToString(progress), steps);
+  },
+  page_about: function (title, html, copy, about, fullScreen) {
+    suitePage.about(UTF8ToString(title), UTF8ToString(html), UTF8ToString(copy), UTF8ToString(about),
+                    UTF8ToString(fullScreen));
+  },
   page_close: function () { suitePage.close(); },
 });

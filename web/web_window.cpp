@@ -32,6 +32,10 @@ void page_paint(const std::uint8_t* rgba, int x, int y, int width, int height);
 void page_yield();  // asynchronous: the browser paints and takes input meanwhile
 int page_ask(const char* title, const char* question);  // asynchronous
 void page_run(int running, double designedSeconds, const char* description);
+void page_run_button(int symbol, const char* name, const char* label, const char* tip);
+void page_run_bar(const char* name, const char* progressName, const char* pausedText, int right);
+void page_run_state(int state, double fraction, const char* progress, int steps);
+void page_about(const char* title, const char* html, const char* copy, const char* about, const char* fullScreen);
 void page_close();
 }
 
@@ -88,6 +92,13 @@ WebWindow::WebWindow(Form& form) : form_(form)
     }
     if (form.startButton() >= 0)
         page_start_button(form.startButton(), shell::kStartTip);
+    for (const shell::RunButton& b : {shell::kPause, shell::kResume, shell::kStep, shell::kStop})
+        page_run_button(int(b.symbol), b.name, b.label, b.tip);
+    page_run_bar(shell::kRunBar, shell::kProgressName, shell::kPaused,
+                 form.runBarCorner() == Form::Corner::BottomRight);
+    const std::string name = demonstration ? demonstration->title : form.programTitle();
+    page_about(shell::aboutTitle(form.programTitle()).c_str(), shell::aboutHtml(name, whatItShows_).c_str(),
+               shell::kCopyCommand, shell::kAboutCommand, shell::kFullScreenCommand);
 
     Pacing& pacing = form.pacing();
     pacing.sleep = [](Pacing::Clock::duration d) {
@@ -155,7 +166,34 @@ void WebWindow::paintChanged()
 void WebWindow::showPicture()
 {
     paintChanged();
+    showRunState();
     page_yield();
+}
+
+void WebWindow::showRunState()
+{
+    const auto progress = form_.progress();
+    page_run_state(int(form_.pacing().state()), progress ? progress->fraction() : -1,
+                   shell::progressText(progress).c_str(), int(form_.pacing().steps()));
+}
+
+void WebWindow::runControl(shell::Symbol symbol)
+{
+    RunInput& input = form_.input();
+    switch (symbol) {
+    case shell::Symbol::Pause:
+    case shell::Symbol::Resume:
+        input.togglePause();
+        break;
+    case shell::Symbol::Step:
+        input.step();
+        break;
+    case shell::Symbol::Stop:
+        input.stopTheRun();
+        break;
+    }
+    if (input.isHolding())
+        showRunState();
 }
 
 void WebWindow::handled() { paintChanged(); }
@@ -171,6 +209,7 @@ void WebWindow::runBegins()
 {
     designedBefore_ = form_.pacing().designedSeconds();
     page_run(1, 0, "");
+    showRunState();
 }
 
 void WebWindow::runEnded()
@@ -196,18 +235,31 @@ int WebWindow::heldClick(int control)
     return int(form_.input().input(RunInput::Pointer::Other, nullptr, [this, control] { serveClick(control); }));
 }
 
+// A speed bar acts during a run, at the run's next step; any other bar waits with the rest.
 int WebWindow::heldBarMove(int control, int value)
 {
     const auto serve = [this, control, value] { serveBar(control, value); };
-    return int(form_.input().input(RunInput::Pointer::Other, nullptr, serve));
+    const auto verdict = form_.input().input(RunInput::Pointer::Other, nullptr, serve, aimOf(control));
+    if (verdict == RunInput::Verdict::Now && form_.input().isHolding())
+        serve();
+    return int(verdict);
 }
 
 int WebWindow::heldBarKey(int control, BarKey key)
 {
-    return int(form_.input().key(RunInput::Key::Other, true, false, false, [this, control, key] {
+    const auto serve = [this, control, key] {
         const ControlState& c = form_.controls()[control];
         serveBar(control, keyedValue(*c.design, c.value, key));
-    }));
+    };
+    const auto verdict = form_.input().key(RunInput::Key::Other, true, false, false, serve, aimOf(control));
+    if (verdict == RunInput::Verdict::Now && form_.input().isHolding())
+        serve();
+    return int(verdict);
+}
+
+RunInput::Aim WebWindow::aimOf(int control) const
+{
+    return form_.isSpeedBar(control) ? RunInput::Aim::RunControl : RunInput::Aim::Window;
 }
 
 void WebWindow::serveClick(int control)
@@ -270,8 +322,20 @@ EMSCRIPTEN_KEEPALIVE void web_bar_key(int control, int key)
 EMSCRIPTEN_KEEPALIVE int web_key(int key, int repeated, int modified)
 {
     using Key = RunInput::Key;
+    if (!pageWindow)
+        return kNow;
     const Key known = key >= int(Key::Escape) && key <= int(Key::Other) ? Key(key) : Key::Other;
-    return pageWindow ? int(pageWindow->form().input().key(known, true, repeated, modified, {})) : kNow;
+    const auto verdict = pageWindow->form().input().key(known, true, repeated, modified, {});
+    if (verdict == RunInput::Verdict::Steered)
+        pageWindow->showRunState();
+    return int(verdict);
+}
+
+// A button of the run bar: shell::Symbol.
+EMSCRIPTEN_KEEPALIVE void web_run_control(int symbol)
+{
+    if (pageWindow && symbol >= int(shell::Symbol::Pause) && symbol <= int(shell::Symbol::Stop))
+        pageWindow->runControl(shell::Symbol(symbol));
 }
 
 EMSCRIPTEN_KEEPALIVE int web_held_click(int control)

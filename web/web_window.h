@@ -28,6 +28,10 @@ public:
     int heldClick(int control);
     int heldBarMove(int control, int value);
     int heldBarKey(int control, BarKey key);
+    // A button of the run bar (what P, K and Esc do), and the run's state and progress
+    // shown on the page now.
+    void runControl(shell::Symbol symbol);
+    void showRunState();
 
     void showPicture() override;
 
@@ -44,6 +48,7 @@ private:
     void paintChanged();
     void serveClick(int control);
     void serveBar(int control, int value);
+    RunInput::Aim aimOf(int control) const;
 
     Form& form_;
     std::string whatItShows_;  // the picture's description, without its settings

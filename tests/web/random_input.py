@@ -76,7 +76,7 @@ return {url: location.pathname.split('/').pop(), konec: window.randomInputKonec 
 """
 # The shown controls of a program's page and where they are on the viewport.
 CONTROLS = """
-return Array.from(document.querySelectorAll('#page button, #page input, #page label')).map(e => {
+return Array.from(document.querySelectorAll('#page button, #page input, #page label, #runBar button, #pageBar button, #about button')).map(e => {
   const r = e.getBoundingClientRect();
   return {id: e.id || (e.htmlFor ? 'label:' + e.htmlFor : ''), tag: e.tagName, type: e.type || '',
           text: (e.textContent || '').trim(), x: r.left, y: r.top, w: r.width, h: r.height,

@@ -13,6 +13,7 @@ import os
 import shutil
 import sys
 import tempfile
+import time
 import unittest
 
 from PIL import Image
@@ -198,6 +199,93 @@ class Question(Browser):
         self.assertGreater(self.red_in_graph(), red // 2, '"Ne" keeps the red graph (the blue one covers a part)')
         self.answer('ano')
         self.assertEqual(self.red_in_graph(), 0, '"Ano" clears it')
+
+
+class RunByTouch(Browser):
+    """A tablet's viewport (1024 x 768, touch): every page's run started, paused, stepped,
+    resumed and stopped with taps alone, no key pressed."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', dict(
+            width=1024, height=768, deviceScaleFactor=1, mobile=True,
+            screenOrientation={'type': 'landscapePrimary', 'angle': 90}))
+        cls.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', dict(enabled=True, maxTouchPoints=5))
+
+    def open(self, program):
+        self.driver.get(self.site.url + program + '.html')
+        self.wait(lambda d: d.execute_script(
+            "const c = document.getElementById('picture'); return c && c.dataset.runs === '0'"), 20)
+
+    def tap(self, name):
+        x, y = self.js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                       "return [r.left + r.width / 2, r.top + r.height / 2]", name)
+        for kind, points in (('touchStart', [{'x': x, 'y': y}]), ('touchEnd', [])):
+            self.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': kind, 'touchPoints': points})
+
+    def state(self):
+        return self.js("const c = document.getElementById('picture');"
+                       "return [c.dataset.runState, Number(c.dataset.steps)]")
+
+    def pixels(self):
+        return self.js("const c = document.getElementById('picture');"
+                       "return c.toDataURL('image/png')")
+
+    def start(self, program):
+        """Start tapped (a question a second run asks is answered "Ano"); the run is going."""
+        runs = self.runs()
+        self.tap(self.start_button().get_attribute('id'))
+        self.wait(lambda d: self.running() or self.runs() > runs
+                  or self.js("return document.getElementById('question').open"), 20)
+        if self.js("return document.getElementById('question').open"):
+            self.tap('ano')
+        self.wait(lambda d: self.state()[0] == 'Running', 20)
+
+    def test_every_run_is_paused_stepped_and_stopped_by_taps(self):
+        for folder, *_ in programs():
+            with self.subTest(program=folder):
+                options = GOLDEN_RUNS[folder][1]
+                # A run left alone, with the options its golden picture was drawn with.
+                self.open(folder)
+                for chosen in options:
+                    for option in chosen:
+                        self.tap(option)
+                    self.start(folder)
+                    self.wait(lambda d: not self.running())
+                alone = self.pixels()
+                # The same run paused, stepped five times and resumed.
+                self.open(folder)
+                for n, chosen in enumerate(options):
+                    for option in chosen:
+                        self.tap(option)
+                    self.start(folder)
+                    if n + 1 < len(options):
+                        self.wait(lambda d: not self.running())
+                self.assertTrue(self.js("return !document.getElementById('runBar').hidden"))
+                paused_at = time.monotonic()
+                self.tap('runPause')
+                self.assertEqual(self.state()[0], 'Paused')
+                self.assertFalse(self.js("return document.getElementById('runStep').disabled"))
+                # The picture stops changing within 50 ms of the tap.
+                time.sleep(max(0.0, paused_at + 0.05 - time.monotonic()))
+                held = self.pixels()
+                time.sleep(0.3)
+                self.assertEqual(self.pixels(), held, 'nothing is drawn while paused')
+                steps = self.state()[1]
+                for step in range(1, 6):
+                    self.tap('runStep')
+                    self.wait(lambda d: self.state() == ['Paused', steps + step], 20)
+                self.assertNotEqual(self.pixels(), held, 'the steps drew')
+                self.tap('runPause')
+                self.wait(lambda d: not self.running())
+                self.assertTrue(self.js("return document.getElementById('runBar').hidden"), 'the bar goes')
+                self.assertEqual(self.pixels(), alone, 'paused and stepped, the run draws what it draws alone')
+                # A second run stopped.
+                runs = self.runs()
+                self.start(folder)
+                self.tap('runStop')
+                self.wait(lambda d: not self.running() and self.runs() == runs + 1, 2)
 
 
 class HighDensity(Browser):
