@@ -317,6 +317,10 @@ var suitePage = (function () {
     aboutBox = document.getElementById('about');
     aboutBox.querySelector('.title').textContent = title;
     aboutBox.querySelector('.text').innerHTML = html;  // the program's own text
+    for (const link of aboutBox.querySelectorAll('a')) {  // beside the page, which keeps its picture
+      link.target = '_blank';
+      link.rel = 'noopener';
+    }
     pageBar = document.createElement('div');
     pageBar.id = 'pageBar';
     const make = (id, text, key, content, act) => {

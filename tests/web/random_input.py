@@ -7,7 +7,7 @@ and the launcher's, each in a browser of its own, two at a time.
 PAGE is a program's folder or "index" (the launcher); without any, all nine. Each page
 gets EVENTS events through the browser's own input (the DevTools protocol): mouse clicks
 and touch taps on the controls and anywhere, storms of Start clicks, the speed bar
-dragged, tapped and keyed, keys (Esc, P, Tab, Shift+Tab, Space, Enter, the arrows, the
+dragged, tapped and keyed, the run bar and the page's own buttons, keys (Esc, P, K, Tab, Shift+Tab, Space, Enter, the arrows, the
 Page keys, F1, F11), the question answered every way or left open, the viewport resized
 and turned as a phone or tablet turns, reloads, history back and forward, and "Konec".
 It fails on an uncaught exception or an error on the console (a WebAssembly trap is
@@ -48,7 +48,8 @@ SLOWEST_RUN = 60.0
 
 # Keys as the browser's input takes them: key, code, virtual key code, the text typed.
 KEYS = {
-    'Escape': ('Escape', 'Escape', 27, ''), 'p': ('p', 'KeyP', 80, 'p'), 'Tab': ('Tab', 'Tab', 9, ''),
+    'Escape': ('Escape', 'Escape', 27, ''), 'p': ('p', 'KeyP', 80, 'p'), 'k': ('k', 'KeyK', 75, 'k'),
+    'Tab': ('Tab', 'Tab', 9, ''),
     'Space': (' ', 'Space', 32, ' '), 'Enter': ('Enter', 'Enter', 13, '\r'),
     'ArrowLeft': ('ArrowLeft', 'ArrowLeft', 37, ''), 'ArrowRight': ('ArrowRight', 'ArrowRight', 39, ''),
     'ArrowUp': ('ArrowUp', 'ArrowUp', 38, ''), 'ArrowDown': ('ArrowDown', 'ArrowDown', 40, ''),
@@ -56,7 +57,7 @@ KEYS = {
     'Home': ('Home', 'Home', 36, ''), 'End': ('End', 'End', 35, ''),
     'F1': ('F1', 'F1', 112, ''), 'F11': ('F11', 'F11', 122, ''),
 }
-PROGRAM_KEYS = [('Tab', 3), ('Shift+Tab', 2), ('Space', 3), ('Enter', 2), ('Escape', 1.5), ('p', 2),
+PROGRAM_KEYS = [('Tab', 3), ('Shift+Tab', 2), ('Space', 3), ('Enter', 2), ('Escape', 1.5), ('p', 2), ('k', 1),
                 ('ArrowLeft', 2), ('ArrowRight', 2), ('ArrowUp', 0.5), ('ArrowDown', 0.5), ('PageUp', 1),
                 ('PageDown', 1), ('Home', 0.3), ('End', 0.3), ('F1', 0.5), ('F11', 0.5)]
 LAUNCHER_KEYS = [('Tab', 1), ('Shift+Tab', 1), ('ArrowLeft', 3), ('ArrowRight', 3), ('ArrowUp', 2),
@@ -69,7 +70,7 @@ SCREENS = [(800, 600, 1, False), (1280, 800, 1, False), (1024, 768, 2, True), (3
 LOOK = """
 const c = document.getElementById('picture'), q = document.getElementById('question');
 const a = document.activeElement;
-return {url: location.pathname.split('/').pop(), konec: window.randomInputKonec || 0, ready: !!(c && c.dataset.runs !== undefined),
+return {url: location.pathname.split('/').pop(), konec: window.randomInputKonec || 0, stops: window.randomInputStops || 0, ready: !!(c && c.dataset.runs !== undefined),
         busy: !!c && c.getAttribute('aria-busy') === 'true', runs: c ? Number(c.dataset.runs || 0) : 0,
         question: !!(q && q.open), cards: document.querySelectorAll('#demonstrations a').length,
         focus: a ? (a.id || a.tagName) : ''};
@@ -104,11 +105,13 @@ return card ? card.id : '';
 """
 # The page's own word on what reached Konec: a click on it (a press, a tap the browser
 # moved onto it, Space or Enter with the focus on it), seen before the page serves it or
-# holds it for after a run.
+# holds it for after a run; and on the run bar's stop, which ends a run as Esc does.
 WATCH_KONEC = """
 window.addEventListener('click', (e) => {
   const b = e.target instanceof Element ? e.target.closest('#page button') : null;
   if (b && b.textContent.trim() === 'Konec') window.randomInputKonec = (window.randomInputKonec || 0) + 1;
+  if (e.target instanceof Element && e.target.closest('#runStop'))
+    window.randomInputStops = (window.randomInputStops || 0) + 1;
 }, true);
 """
 # How far from Konec's box a finger may reach it.
@@ -184,8 +187,8 @@ class Tab:
         self.cdp('Input.dispatchTouchEvent', type='touchEnd', touchPoints=[])
 
     def only_this_window(self):
-        """Closes what the browser opened beside the page (F1 opens its help in a window of
-        its own) and comes back to the page's: how many there were."""
+        """Closes what the browser opened beside the page (F1 on the launcher opens the
+        browser's help, About's link its text) and comes back to the page's: how many."""
         mine = self.d.current_window_handle
         others = [h for h in self.d.window_handles if h != mine]
         for h in others:
@@ -241,6 +244,7 @@ class PageTest:
         self.escaped = False  # an Esc (or a reload) since the run began
         self.konec_sent = False  # what may bring the launcher: Konec clicked, tapped or pressed
         self.konec_seen = 0  # the clicks on Konec the page saw
+        self.stops_seen = 0  # the clicks on the run bar's stop
         self.swiped = -SWIPE_BACK  # when a finger last swiped sideways
         self.question_since = None
         self.question_keep = 0
@@ -305,6 +309,7 @@ class PageTest:
         self.escaped = False
         self.konec_sent = False
         self.konec_seen = 0
+        self.stops_seen = 0
         self.runs_seen = self.look.get('runs', 0)
         self.controls_at = 0
         self.start = self.tab.js("const b = document.querySelector('#page button[title^=\"Spustí\"]');"
@@ -334,6 +339,9 @@ class PageTest:
                 self.note('the page saw a click on Konec')
         if self.launcher:
             return
+        if look['stops'] > self.stops_seen:
+            self.stops_seen = look['stops']
+            self.escaped = True
         if look['question'] and self.question_since is None:
             self.question_since = t
             r = self.rng('question')
@@ -396,6 +404,8 @@ class PageTest:
                     self.fail('hang', str(f))
                     self.open('after a failure')
                 self.sent += 1
+                if self.tab.only_this_window():
+                    self.note('closed what the page opened beside it')
                 self.console()
             self.finish()
         finally:
@@ -574,8 +584,6 @@ class PageTest:
         self.tab.key(chord)
         self.counts['key ' + chord] += 1
         self.note('key %s (the focus on %s)' % (chord, focus))
-        if chord == 'F1' and self.tab.only_this_window():
-            self.note('closed the browser\'s help that F1 opened')
 
     def event_viewport(self, rng):
         what = weighted(rng, [('screen', 3), ('turn', 2), ('desktop', 1)])
@@ -759,8 +767,6 @@ class PageTest:
             self.tab.key(chord)
             self.counts['key ' + chord] += 1
             self.note('key ' + chord)
-            if chord == 'F1' and self.tab.only_this_window():
-                self.note('closed the browser\'s help that F1 opened')
         elif kind == 'anywhere':
             x, y = self.anywhere(rng)
             self.opened_by(lambda: self.pointer(self.tab.click, x, y), 'click at %d,%d' % (x, y))
