@@ -552,6 +552,8 @@ var suitePage = (function () {
         placeRunBar();
       }
     }
+    if (text === progressText.textContent)  // most frames change nothing the bar shows
+      return;
     const percent = fraction < 0 ? 0 : Math.round(fraction * 1000) / 10;
     progressFill.style.width = percent + '%';
     progressText.textContent = text;

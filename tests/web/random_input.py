@@ -11,7 +11,8 @@ dragged, tapped and keyed, the run bar and the page's own buttons, keys (Esc, P,
 Page keys, F1, F11), the question answered every way or left open, the viewport resized
 and turned as a phone or tablet turns, reloads, history back and forward, and "Konec".
 It fails on an uncaught exception or an error on the console (a WebAssembly trap is
-one), a page not idle within a bound after Esc, a "Konec" that does not bring the
+one), a page not idle within a bound after Esc (a page in full screen has it twice: the
+browser takes the first to leave full screen), a "Konec" that does not bring the
 launcher within a bound, a page that leaves for another on its own (not after a Konec
 the page saw clicked, nor after a sideways swipe, on which the browser steps back in its
 history) or stops answering,
@@ -72,7 +73,7 @@ const c = document.getElementById('picture'), q = document.getElementById('quest
 const a = document.activeElement;
 return {url: location.pathname.split('/').pop(), konec: window.randomInputKonec || 0, stops: window.randomInputStops || 0, ready: !!(c && c.dataset.runs !== undefined),
         busy: !!c && c.getAttribute('aria-busy') === 'true', runs: c ? Number(c.dataset.runs || 0) : 0,
-        question: !!(q && q.open), cards: document.querySelectorAll('#demonstrations a').length,
+        state: c ? c.dataset.runState : '', full: !!document.fullscreenElement, question: !!(q && q.open), cards: document.querySelectorAll('#demonstrations a').length,
         focus: a ? (a.id || a.tagName) : ''};
 """
 # The shown controls of a program's page and where they are on the viewport.
@@ -421,6 +422,7 @@ class PageTest:
             return self.answer()
         if (self.busy_since is not None and self.question_since is None
                 and now() - self.busy_since > self.run_budget):
+            self.leave_full_screen()
             self.note('Esc: the run\'s bound of %.1f s' % self.run_budget)
             self.counts['Esc (bound)'] += 1
             self.escaped = True
@@ -731,11 +733,23 @@ class PageTest:
             time.sleep(0.05)
         self.idle_check('pause')
 
+    def leave_full_screen(self):
+        """In full screen the browser takes Esc for itself: it leaves full screen, and the
+        page never sees that Esc."""
+        if not self.look.get('full'):
+            return
+        self.tab.key('Escape')
+        self.note('Esc: the browser leaves full screen')
+        deadline = now() + 2
+        while self.tab.js(LOOK)['full'] and now() < deadline:
+            time.sleep(0.02)
+
     def idle_check(self, why):
         for attempt in range(3):
             self.observe()
             if self.look['question'] and not self.answer() and not self.answer('click Ne'):
                 raise Failure('%s: the question does not close (%s)' % (why, self.look))
+            self.leave_full_screen()
             self.escaped = True
             self.tab.key('Escape')
             self.note('Esc (%s)' % why)

@@ -17,6 +17,7 @@ import time
 import unittest
 
 from PIL import Image
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 from browser import VIEWPORT, Site, browser, programs
@@ -286,6 +287,39 @@ class RunByTouch(Browser):
                 self.start(folder)
                 self.tap('runStop')
                 self.wait(lambda d: not self.running() and self.runs() == runs + 1, 2)
+
+
+class PageCommands(Browser):
+    def test_about_tells_the_keys_and_the_copy_holds_the_captions_but_no_buttons(self):
+        self.open('parabola')
+        about = "return document.getElementById('about').open"
+        self.driver.switch_to.active_element.send_keys(Keys.F1)
+        self.wait(lambda d: self.js(about), 2)
+        text = self.js("return document.getElementById('about').innerText")
+        self.assertIn('K posune pozastavenou animaci', text)
+        self.assertIn('verze', text)
+        self.driver.switch_to.active_element.send_keys(Keys.ESCAPE)
+        self.wait(lambda d: not self.js(about), 2)
+        self.click('pageAbout')
+        self.wait(lambda d: self.js(about), 2)
+        self.click('about-ok')
+        # Before any run the canvas is grey; the picture as seen has the captions on it.
+        counts = self.js("""
+            const seen = suitePage.pictureAsSeen(), g = seen.getContext('2d');
+            const page = document.getElementById('picture').getBoundingClientRect();
+            const k = seen.width / page.width;
+            const inked = (element) => {
+              const r = element.getBoundingClientRect();
+              const d = g.getImageData((r.left - page.left) * k, (r.top - page.top) * k, r.width * k, r.height * k).data;
+              let n = 0;
+              for (let i = 0; i < d.length; i += 4) n += d[i] !== 192 || d[i + 1] !== 192 || d[i + 2] !== 192;
+              return n;
+            };
+            const caption = Array.from(document.querySelectorAll('#page div'))
+              .find(e => e.textContent.trim() === 'Pravděpodobnost');
+            return [inked(caption), inked(document.getElementById('cmdStart'))];""")
+        self.assertGreater(counts[0], 20, 'the caption is in the copy')
+        self.assertEqual(counts[1], 0, 'Start is not')
 
 
 class HighDensity(Browser):
