@@ -422,6 +422,22 @@ std::string shell::progressText(const std::optional<RunProgress>& progress)
     return std::to_string(percent) + "\u00A0% \u00B7 zbývá " + left;
 }
 
+void shell::press(RunInput& input, Symbol symbol)
+{
+    switch (symbol) {
+    case Symbol::Pause:
+    case Symbol::Resume:
+        input.togglePause();
+        break;
+    case Symbol::Step:
+        input.step();
+        break;
+    case Symbol::Stop:
+        input.stopTheRun();
+        break;
+    }
+}
+
 namespace {
 std::string htmlEscaped(const std::string& text)
 {

@@ -66,6 +66,8 @@ inline constexpr RunButton kStop{"runStop", Symbol::Stop, "Zastavit", "Zastaví 
 inline constexpr const char* kRunBar = "runBar";
 inline constexpr const char* kProgressName = "Průběh animace";
 inline constexpr const char* kPaused = "Pozastaveno";
+// What a button of the run bar does to the run (what P, K and Esc do).
+void press(RunInput& input, Symbol symbol);
 // "37 % · zbývá 12 s", or "zbývá 2 min 05 s"; "…" before the run's length is known.
 std::string progressText(const std::optional<RunProgress>& progress);
 // What About says of a program (its name, what it shows), as HTML; and its title.

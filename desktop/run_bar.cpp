@@ -69,18 +69,12 @@ RunBar::RunBar(Form& form, QWidget* window, double shrink) : QFrame(window), for
     pause_ = button(shell::kPause);
     step_ = button(shell::kStep);
     stop_ = button(shell::kStop);
-    QObject::connect(pause_, &QToolButton::clicked, this, [this] {
-        form_.input().togglePause();
-        showState();
-    });
-    QObject::connect(step_, &QToolButton::clicked, this, [this] {
-        form_.input().step();
-        showState();
-    });
-    QObject::connect(stop_, &QToolButton::clicked, this, [this] {
-        form_.input().stopTheRun();
-        showState();
-    });
+    for (const auto& [button, symbol] : {std::pair{pause_, shell::Symbol::Pause}, std::pair{step_, shell::Symbol::Step},
+                                         std::pair{stop_, shell::Symbol::Stop}})
+        QObject::connect(button, &QToolButton::clicked, this, [this, symbol] {
+            shell::press(form_.input(), symbol);
+            showState();
+        });
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("runProgress"));
     progress_->setAccessibleName(QString::fromUtf8(shell::kProgressName));

@@ -535,7 +535,7 @@ var suitePage = (function () {
   }
 
   // The run's state (RunState), the part of it done (-1: not known yet) with its text,
-  // and the steps it has ended.
+  // and the steps it has ended; told only what changed.
   function runState(state, fraction, text, steps) {
     canvas.dataset.runState = Object.keys(RunState).find((k) => RunState[k] === state);
     canvas.dataset.steps = String(steps);
@@ -552,8 +552,6 @@ var suitePage = (function () {
         placeRunBar();
       }
     }
-    if (text === progressText.textContent)  // most frames change nothing the bar shows
-      return;
     const percent = fraction < 0 ? 0 : Math.round(fraction * 1000) / 10;
     progressFill.style.width = percent + '%';
     progressText.textContent = text;

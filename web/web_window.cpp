@@ -170,29 +170,25 @@ void WebWindow::showPicture()
     page_yield();
 }
 
+// Told when it changes: the state, the progress's text, and the steps while the run is
+// not running on by itself (a step may pass between two frames of a paused run).
 void WebWindow::showRunState()
 {
     const auto progress = form_.progress();
-    page_run_state(int(form_.pacing().state()), progress ? progress->fraction() : -1,
-                   shell::progressText(progress).c_str(), int(form_.pacing().steps()));
+    const Pacing& pacing = form_.pacing();
+    RunShown now{pacing.state(), shell::progressText(progress), pacing.steps()};
+    if (now.state == Pacing::State::Running)
+        now.steps = runShown_.steps;
+    if (now == runShown_)
+        return;
+    page_run_state(int(now.state), progress ? progress->fraction() : -1, now.progress.c_str(), int(pacing.steps()));
+    runShown_ = std::move(now);
 }
 
 void WebWindow::runControl(shell::Symbol symbol)
 {
-    RunInput& input = form_.input();
-    switch (symbol) {
-    case shell::Symbol::Pause:
-    case shell::Symbol::Resume:
-        input.togglePause();
-        break;
-    case shell::Symbol::Step:
-        input.step();
-        break;
-    case shell::Symbol::Stop:
-        input.stopTheRun();
-        break;
-    }
-    if (input.isHolding())
+    shell::press(form_.input(), symbol);
+    if (form_.input().isHolding())
         showRunState();
 }
 
@@ -215,6 +211,7 @@ void WebWindow::runBegins()
 void WebWindow::runEnded()
 {
     paintChanged();
+    runShown_ = {};
     page_run(0, form_.pacing().designedSeconds() - designedBefore_, form_.describeDrawn(whatItShows_).c_str());
 }
 

@@ -54,6 +54,13 @@ private:
     std::string whatItShows_;  // the picture's description, without its settings
     std::vector<std::uint8_t> rgba_;
     double designedBefore_ = 0;  // the pacing's designed seconds when the run began
+    struct RunShown {
+        Pacing::State state = Pacing::State::Idle;
+        std::string progress;
+        long long steps = -1;
+        friend bool operator==(const RunShown&, const RunShown&) = default;
+    };
+    RunShown runShown_;  // what the page's run bar shows
 };
 
 // A program's window in the browser: the program's Form, shown.

@@ -233,7 +233,7 @@ class RunByTouch(Browser):
         return self.js("const c = document.getElementById('picture');"
                        "return c.toDataURL('image/png')")
 
-    def start(self, program):
+    def start(self):
         """Start tapped (a question a second run asks is answered "Ano"); the run is going."""
         runs = self.runs()
         self.tap(self.start_button().get_attribute('id'))
@@ -252,7 +252,7 @@ class RunByTouch(Browser):
                 for chosen in options:
                     for option in chosen:
                         self.tap(option)
-                    self.start(folder)
+                    self.start()
                     self.wait(lambda d: not self.running())
                 alone = self.pixels()
                 # The same run paused, stepped five times and resumed.
@@ -260,7 +260,7 @@ class RunByTouch(Browser):
                 for n, chosen in enumerate(options):
                     for option in chosen:
                         self.tap(option)
-                    self.start(folder)
+                    self.start()
                     if n + 1 < len(options):
                         self.wait(lambda d: not self.running())
                 self.assertTrue(self.js("return !document.getElementById('runBar').hidden"))
@@ -284,7 +284,7 @@ class RunByTouch(Browser):
                 self.assertEqual(self.pixels(), alone, 'paused and stepped, the run draws what it draws alone')
                 # A second run stopped.
                 runs = self.runs()
-                self.start(folder)
+                self.start()
                 self.tap('runStop')
                 self.wait(lambda d: not self.running() and self.runs() == runs + 1, 2)
 

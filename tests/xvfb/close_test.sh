@@ -16,7 +16,6 @@ openbox --sm-disable >"$work/wm.log" 2>&1 &
 pids+=($!)
 wait_for 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' 10 || fail "the window manager did not start"
 at_spi() { /usr/bin/python3 "$(dirname "$0")/at_spi.py" "$@"; }
-now() { date +%s%3N; }
 
 open() {  # PROGRAM TITLE: opens it, its window active and its picture known to AT-SPI
   program=$1 title=$2

@@ -38,6 +38,9 @@ wait_for() {
 
 click() { xdotool mousemove --sync "$1" "$2" click 1; }
 
+# The wall clock in milliseconds, as the programs under test print it.
+now() { date +%s%3N; }
+
 # open_window PROGRAM TITLE: starts the program, waits for its window and checks that
 # the window fills the screen at (0, 0); sets pid and wid.
 open_window() {

@@ -4,10 +4,10 @@
 # soon then): a run left alone; the same run paused with the bar's button
 # (the picture still within 50 ms), five steps (exactly five of the run's steps), resumed,
 # and its picture that of the run left alone; a run stopped with the bar's button.
+# usage: run_bar_test.sh RUN_OBSERVER [DISPLAY]; ONLY=PROGRAM tries that program alone.
 observer=$1
 source "$(dirname "$0")/common.sh" "${2:-79}"
 
-now() { date +%s%3N; }
 # line WHAT [AFTER]: the first line the observer printed that begins with WHAT, at or after AFTER.
 line() { awk -v what="$1" -v after="${2:-0}" 'index($0, what " ") == 1 && $NF >= after { print; exit }' "$work/out"; }
 seen() { [ -n "$(line "$@")" ]; }

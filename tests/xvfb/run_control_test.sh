@@ -8,7 +8,6 @@ observer=$1
 close_request=$2
 source "$(dirname "$0")/common.sh" "${3:-87}"
 
-now() { date +%s%3N; }
 # time WHAT [AFTER]: the time the observer printed WHAT (the first at or after AFTER).
 time_of() { awk -v what="$1" -v after="${2:-0}" '$0 ~ "^" what " " && $NF >= after { print $NF; exit }' "$work/out"; }
 seen() { [ -n "$(time_of "$@")" ]; }
