@@ -16,8 +16,8 @@ browser takes the first to leave full screen), a "Konec" that does not bring the
 launcher within a bound, a page that leaves for another on its own (not after a Konec
 the page saw clicked, nor after a sideways swipe, on which the browser steps back in its
 history) or stops answering,
-a card that opens another program than its own, and a picture still blank after a run
-that was let go to its end. Every event's choices come from the seed, the page and the
+a card that opens another program than its own, and a picture blank as a run that was
+let go to its end ends (before what was held during it is served). Every event's choices come from the seed, the page and the
 event's number: a seed replays the same input as far as the page answers the same way.
 """
 import collections
@@ -104,9 +104,18 @@ if (margin && konec) {
 const card = e && e.closest ? e.closest('#demonstrations a') : null;
 return card ? card.id : '';
 """
+# Whether the picture is blank: every pixel of the canvas alike.
+BLANK = """
+const c = document.getElementById('picture');
+const d = new Uint32Array(c.getContext('2d').getImageData(0, 0, c.width, c.height).data.buffer);
+for (let i = 1; i < d.length; ++i) if (d[i] !== d[0]) return false;
+return true;
+"""
 # The page's own word on what reached Konec: a click on it (a press, a tap the browser
 # moved onto it, Space or Enter with the focus on it), seen before the page serves it or
-# holds it for after a run; and on the run bar's stop, which ends a run as Esc does.
+# holds it for after a run; and on the run bar's stop, which ends a run as Esc does. And
+# whether the picture was blank as a run ended, before the input held during it is served
+# (a held click on an option that erases the picture may blank it after the run).
 WATCH_KONEC = """
 window.addEventListener('click', (e) => {
   const b = e.target instanceof Element ? e.target.closest('#page button') : null;
@@ -114,7 +123,18 @@ window.addEventListener('click', (e) => {
   if (e.target instanceof Element && e.target.closest('#runStop'))
     window.randomInputStops = (window.randomInputStops || 0) + 1;
 }, true);
-"""
+if (window.suitePage && !suitePage.randomInputWatched) {
+  const run = suitePage.run;
+  const blank = () => { %s };
+  suitePage.run = function (running) {
+    const result = run.apply(this, arguments);
+    if (!running)
+      window.randomInputBlankAtEnd = blank();
+    return result;
+  };
+  suitePage.randomInputWatched = true;
+}
+""" % BLANK.strip()
 # How far from Konec's box a finger may reach it.
 TOUCH_MARGIN = 24
 # A page left this soon after a sideways swipe may have been left by the browser's history.
@@ -124,12 +144,6 @@ SWIPE_BACK = 3.0
 # page's own pixels from where that part begins.
 VIEW = "const v = visualViewport; return [scrollX, scrollY, innerWidth, innerHeight, v.offsetLeft, v.offsetTop];"
 SCREEN = "return [screen.width, screen.height];"
-BLANK = """
-const c = document.getElementById('picture');
-const d = new Uint32Array(c.getContext('2d').getImageData(0, 0, c.width, c.height).data.buffer);
-for (let i = 1; i < d.length; ++i) if (d[i] !== d[0]) return false;
-return true;
-"""
 
 
 def now():
@@ -366,7 +380,7 @@ class PageTest:
         if look['runs'] > self.runs_seen:
             self.counts['runs'] += look['runs'] - self.runs_seen
             self.runs_seen = look['runs']
-            if not self.escaped and not look['busy'] and self.tab.js(BLANK):
+            if not self.escaped and not look['busy'] and self.tab.js('return window.randomInputBlankAtEnd === true'):
                 self.fail('blank', 'the picture is blank after a run let go to its end (run %d)' % look['runs'])
             if not look['busy']:
                 self.escaped = False
