@@ -859,6 +859,7 @@ class Driver:
         full screen or maximised (the window's layout in it stays; only where it stands
         changes), or on the maximised window's title bar (its close button)."""
         inst = self.instance
+        self.judge_question_close(x, y)
         konec = inst.control("push button", "Konec")
         m = inst.mapping()
         if konec is None or m is None:
@@ -879,6 +880,20 @@ class Driver:
         for ox, oy in origins:
             if ox + local[0] - r <= x <= ox + local[0] + kw + r and oy + local[1] - r <= y <= oy + local[1] + kh + r:
                 inst.may_end = inst.may_end or "a click that may reach Konec"
+
+    def judge_question_close(self, x, y):
+        """The question box's title bar holds its close button, and the window manager's
+        close of the box closes the program too (as Alt+F4 on it does): a click on that band,
+        with a margin, may end the program."""
+        box = self.instance.question() if self.question_since is not None else None
+        g = self.x.geometry(box) if box is not None else None
+        if g is None:
+            return
+        left, right, top, _ = self.x.decoration()
+        r = self.KONEC_MARGIN
+        if g[0] - left - r <= x <= g[0] + g[2] + right + r and g[1] - top - r <= y <= g[1] + r:
+            self.note("the click may reach the question box's close button")
+            self.instance.may_end = self.instance.may_end or "a click on the question box's title bar"
 
     def click(self, x, y):
         self.judge_click(x, y)
