@@ -17,8 +17,9 @@ launcher within a bound, a page that leaves for another on its own (not after a 
 the page saw clicked, nor after a sideways swipe, on which the browser steps back in its
 history) or stops answering,
 a card that opens another program than its own, and a picture blank as a run that was
-let go to its end ends (before what was held during it is served). Every event's choices come from the seed, the page and the
-event's number: a seed replays the same input as far as the page answers the same way.
+let go to its end ends (before what was held during it is served). Every event's choices
+come from the seed, the page and the event's number: a seed replays the same input as far
+as the page answers the same way.
 """
 import collections
 import faulthandler
