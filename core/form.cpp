@@ -178,7 +178,8 @@ void Form::onSpeed(const SpeedBar& speed)
 {
     const BarRef bar = named<BarRef>(speed.bar);
     const BoxRef box = named<BoxRef>(speed.box);
-    speedBars_.push_back(bar.index);
+    speeds_.push_back({.bar = bar.index, .box = box.index, .factor = speed.factor, .offset = speed.offset,
+                       .startValue = 0, .setup = {}, .fixedSeconds = 0, .secondsPerUnit = 0});
     onChange(bar, [this, bar, box, factor = speed.factor, offset = speed.offset] {
         setNumber(box, scrollValue(bar) * factor + offset);
     });
@@ -196,7 +197,64 @@ void Form::onSpeed(const SpeedBar& speed)
 
 bool Form::isSpeedBar(int control) const
 {
-    return std::find(speedBars_.begin(), speedBars_.end(), control) != speedBars_.end();
+    return std::any_of(speeds_.begin(), speeds_.end(), [control](const Speed& s) { return s.bar == control; });
+}
+
+void Form::load()
+{
+    if (auto loading = std::exchange(load_, nullptr))
+        loading();
+    for (Speed& s : speeds_)
+        s.startValue = controls_[s.bar].value;
+}
+
+// What else decides the length of a run: the chosen options, the check boxes and the
+// parameter boxes, but the speed box itself.
+std::string Form::speedSetup(int box) const
+{
+    std::string setup;
+    for (int i = 0; i < int(controls_.size()); ++i) {
+        const ControlState& c = controls_[i];
+        const Kind kind = c.design->kind;
+        if (kind == Kind::OptionButton || kind == Kind::CheckBox)
+            setup += c.checked ? '1' : '0';
+        else if (kind == Kind::ParameterBox && i != box)
+            setup += c.text + '\n';
+    }
+    return setup;
+}
+
+// A run's length is a line in its speed box's value (the waits it slows are): rehearsed
+// at the start-up value and one above it, for every set-up anew.
+double Form::speedFactor(int control)
+{
+    const auto found = std::find_if(speeds_.begin(), speeds_.end(), [control](const Speed& s) { return s.bar == control; });
+    if (found == speeds_.end())
+        return 1;
+    Speed& speed = *found;
+    if (controls_[control].value == speed.startValue)
+        return 1;
+    const auto boxValue = [&speed](double barValue) { return barValue * speed.factor + speed.offset; };
+    if (std::string setup = speedSetup(speed.box); setup != speed.setup && !rehearsing_) {
+        const auto length = [&](double value) {
+            RunBegan base{controls_, surface_.drawingState(), rndState()};
+            base.controls[speed.box].text = numberToText(value);
+            const std::vector<Pacing::Spent> steps = rehearsal(base, {});
+            return steps.empty() ? 0.0 : steps.back().seconds;  // none: a window without rehearsals
+        };
+        const double at = boxValue(speed.startValue);
+        const double atStart = length(at), above = length(at + 1);
+        speed.secondsPerUnit = above - atStart;
+        speed.fixedSeconds = atStart - speed.secondsPerUnit * at;
+        speed.setup = std::move(setup);
+    }
+    const auto seconds = [&speed](double value) { return speed.fixedSeconds + speed.secondsPerUnit * value; };
+    const double atStart = seconds(boxValue(speed.startValue)), now = seconds(boxValue(controls_[control].value));
+    if (speed.secondsPerUnit > 0 && atStart > 0)
+        return now / atStart;
+    // A bar this set-up's run does not read: its own slowdown against the start-up one.
+    const double startBox = boxValue(speed.startValue);
+    return startBox > 0 ? boxValue(controls_[control].value) / startBox : 1;
 }
 
 void Form::closeWindow()
@@ -294,35 +352,42 @@ void Form::prepareRehearsal(bool start)
     rehearse();
 }
 
-// A copy of the window as the run began runs it through at no cost and sets no pixel,
-// drawing the same random numbers and given the run's answers so far; the generator is
-// left where the run has it. A copy that asked more than the run has answered is done
-// again once the run has its answer. A window that cannot make a copy has no progress.
+// The run's rehearsal, given its answers so far. A copy that asked more than the run
+// has answered is done again once the run has its answer. A window that cannot make a
+// copy has no progress.
 void Form::rehearse()
 {
     const auto began = std::chrono::steady_clock::now();
-    const std::unique_ptr<Form> copy = blank();
-    if (!copy) {
+    bool complete = true;
+    rehearsed_ = rehearsal(*rehearsalBase_, answers_, &complete);
+    if (rehearsed_.empty() || complete)
         rehearsalBase_.reset();
-        return;
-    }
-    copy->controls_ = rehearsalBase_->controls;
-    copy->surface_.setDrawingState(rehearsalBase_->drawing);
+    rehearsalSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+}
+
+// The copy sets no pixel and draws the same random numbers as a run from `base` would;
+// the generator is left where it was.
+std::vector<Pacing::Spent> Form::rehearsal(const RunBegan& base, const std::vector<int>& answers, bool* complete) const
+{
+    const std::unique_ptr<Form> copy = blank();
+    if (!copy)
+        return {};
+    copy->controls_ = base.controls;
+    copy->surface_.setDrawingState(base.drawing);
     copy->surface_.setRasterising(false);
     copy->pacing_.setFree(true);
     copy->rehearsing_ = true;
-    copy->answers_ = answers_;
+    copy->answers_ = answers;
     std::vector<Pacing::Spent> steps;
     copy->pacing_.stepLog = &steps;
     const unsigned long long rndNow = rndState();
-    setRndState(rehearsalBase_->rnd);
+    setRndState(base.rnd);
     copy->run(copy->startRun_, true);
     setRndState(rndNow);
     steps.push_back(copy->pacing_.spent());
-    rehearsed_ = std::move(steps);
-    if (copy->answered_ >= copy->answers_.size() && !copy->unanswered_)
-        rehearsalBase_.reset();
-    rehearsalSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    if (complete)
+        *complete = copy->answered_ >= copy->answers_.size() && !copy->unanswered_;
+    return steps;
 }
 
 std::optional<RunProgress> Form::progress() const
@@ -420,6 +485,25 @@ std::string shell::progressText(const std::optional<RunProgress>& progress)
         left = std::to_string(seconds / 60) + " min " + (s < 10 ? "0" : "") + std::to_string(s) + " s";
     }
     return std::to_string(percent) + "\u00A0% \u00B7 zbývá " + left;
+}
+
+std::string shell::speedBarName(const Control& bar) { return *bar.text ? bar.text : kSpeedBar; }
+
+std::string shell::speedText(double slowerThanAtStart)
+{
+    const double times = slowerThanAtStart >= 1 ? slowerThanAtStart : 1 / slowerThanAtStart;
+    if (!std::isfinite(times) || times < 1.05)
+        return "výchozí rychlost";
+    // One decimal place below ten times, with the Czech decimal comma.
+    std::string number = times < 9.95 ? std::to_string(std::lround(times * 10)) : std::to_string(std::lround(times));
+    if (times < 9.95)
+        number.insert(number.size() - 1, ",");
+    return number + "\u00D7 " + (slowerThanAtStart > 1 ? "pomaleji" : "rychleji") + " než výchozí";
+}
+
+std::string shell::speedTip(const Control& bar, double slowerThanAtStart)
+{
+    return speedBarName(bar) + kSpeedBarTip + ": " + speedText(slowerThanAtStart);
 }
 
 void shell::press(RunInput& input, Symbol symbol)

@@ -30,9 +30,16 @@ struct RunProgress {
 namespace shell {
 // The Start button's tooltip.
 inline constexpr const char* kStartTip = "Spustí animaci; Esc ji zastaví, P pozastaví a znovu rozběhne, K ji posune o krok";
-// The speed bar's name where the layout gives it none, and its tooltip.
+// The speed bar's name where the layout gives it none, and what its tooltip adds.
 inline constexpr const char* kSpeedBar = "Rychlost animace";
 inline constexpr const char* kSpeedBarTip = " (vpravo pomaleji)";
+// A speed bar's name: its caption in the layout, or kSpeedBar.
+std::string speedBarName(const Control& bar);
+// A speed bar's setting as the user hears it, from how many times longer a run takes at
+// it than at the start-up speed: "výchozí rychlost", "2,5× pomaleji než výchozí",
+// "1,3× rychleji než výchozí"; and its tooltip, its name with that setting.
+std::string speedText(double slowerThanAtStart);
+std::string speedTip(const Control& bar, double slowerThanAtStart);
 // The question's answers.
 inline constexpr const char* kYes = "Ano";
 inline constexpr const char* kNo = "Ne";
@@ -232,14 +239,15 @@ public:
     // Form_Load: what the window does before it is first shown; the front end that shows
     // it calls load().
     void onLoad(std::function<void()> load) { load_ = std::move(load); }
-    void load()
-    {
-        if (auto loading = std::exchange(load_, nullptr))
-            loading();
-    }
+    void load();
     int startButton() const { return startButton_; }
     // A speed bar acts during a run: the run's next step goes at its new speed.
     bool isSpeedBar(int control) const;
+    // How many times longer Start's run, as the window is set up now, takes at the speed
+    // bar's setting than at its start-up setting (1 for a control that is no speed bar).
+    // Learnt from two rehearsals of the run for each set-up of the other controls, made
+    // when first asked (milliseconds); a rehearsal changes nothing of the window.
+    double speedFactor(int control);
 
     // What the picture shows, then the settings it was drawn with: the chosen option of
     // every frame shown and the state of every check box shown, in reading order.
@@ -290,6 +298,12 @@ private:
     void perform(const std::function<void()>& simulation, bool start);
     void prepareRehearsal(bool start);
     void rehearse();
+    struct RunBegan;
+    // A copy of the window in the state `base` runs Start's run through at no cost, given
+    // these answers to its question: its reference time at the end of each step, then at
+    // its end; complete: it asked no more than it was given.
+    std::vector<Pacing::Spent> rehearsal(const RunBegan& base, const std::vector<int>& answers, bool* complete = nullptr) const;
+    std::string speedSetup(int box) const;
     void changed(int control, FrontEnd::Change what);
     void closeWindow();
     void choose(int option);
@@ -305,7 +319,16 @@ private:
     std::unordered_map<std::string_view, int> index_;
     std::vector<std::function<void()>> handlers_;
     int startButton_ = -1;
-    std::vector<int> speedBars_;
+    // A speed bar: its box, how its value becomes the box's, its value at start-up, and the
+    // run's length against the box's value for the set-up last asked about (a line).
+    struct Speed {
+        int bar, box;
+        double factor, offset;
+        int startValue = 0;
+        std::string setup;
+        double fixedSeconds = 0, secondsPerUnit = 0;
+    };
+    std::vector<Speed> speeds_;
     std::function<void()> startRun_;
     bool running_ = false;
     std::vector<std::pair<std::function<void()>, bool>> queuedRuns_;  // and whether Start's

@@ -91,6 +91,7 @@ void Pacing::step()
         return;
     paused_ = false;
     stepping_ = true;
+    stepAsked_ = Clock::now();
 }
 
 Pacing::State Pacing::state() const
@@ -143,13 +144,18 @@ void Pacing::frame()
     owed_ = 0;
     due_ = std::max(due_, Clock::now());
     payUntil(due_);
+    if (stepping_)  // a step asked for while the frame was paid: it goes on at once
+        return;
     show();
     obeyTheUser();
 }
 
+// A step asked for is not held up by showing its first frame's worth of drawing: most
+// steps are drawn and shown within the frame in which they were asked for.
 void Pacing::keepShowing()
 {
-    if (Clock::now() - lastShown_ < kFrameInterval)
+    const auto now = Clock::now();
+    if (now - lastShown_ < kFrameInterval || (stepping_ && now - stepAsked_ < kFrameInterval))
         return;
     show();
     obeyTheUser();
@@ -200,10 +206,13 @@ void Pacing::obeyTheUser()
 
 void Pacing::holdWhilePaused()
 {
+    // A sleep may end early (the user's input wakes it): what it asked is looked at again.
     while (paused_ && !stopping_) {
         const auto now = Clock::now(), next = lastShown_ + kFrameInterval;
-        if (now < next)
+        if (now < next) {
             sleepFor(next - now);
+            continue;
+        }
         show();
     }
 }

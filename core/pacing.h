@@ -161,6 +161,7 @@ private:
     bool paused_ = false;
     bool stepping_ = false;
     bool ownSteps_ = false;
+    Clock::time_point stepAsked_{};
     long long steps_ = 0;
     double runSeconds_ = 0, runWaitSeconds_ = 0;
     Spent stepEnded_, stepEndedBefore_;

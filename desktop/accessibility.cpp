@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QGroupBox>
+#include <QScrollBar>
 
 #include "canvas.h"
 #include "desktop_window.h"
@@ -55,6 +56,38 @@ public:
     }
 };
 
+// A speed bar: its value, as assistive technology reads it, is its setting against the
+// start-up speed.
+class SpeedBar : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    SpeedBar(QScrollBar* bar, DesktopWindow& window, int control)
+        : QAccessibleWidget(bar, QAccessible::ScrollBar), window_(window), control_(control)
+    {
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return QString::fromStdString(shell::speedText(window_.form().speedFactor(control_)));
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return bar()->value(); }
+    void setCurrentValue(const QVariant& value) override { bar()->setValue(value.toInt()); }
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant minimumStepSize() const override { return bar()->singleStep(); }
+
+private:
+    QScrollBar* bar() const { return static_cast<QScrollBar*>(widget()); }
+    DesktopWindow& window_;
+    int control_;
+};
+
 QAccessibleInterface* accessibleOfTheSuite(const QString&, QObject* object)
 {
     auto* w = qobject_cast<QWidget*>(object);
@@ -68,6 +101,11 @@ QAccessibleInterface* accessibleOfTheSuite(const QString&, QObject* object)
         return new ShownChildren(w, QAccessible::Pane);
     if (w->objectName() == QLatin1String(shell::kRunBar))
         return new ShownChildren(w, QAccessible::ToolBar);
+    if (auto* bar = qobject_cast<QScrollBar*>(w)) {
+        auto* window = dynamic_cast<DesktopWindow*>(w->window());
+        const int control = window->form().indexOf(bar->objectName().toStdString());
+        return control >= 0 && window->form().isSpeedBar(control) ? new SpeedBar(bar, *window, control) : nullptr;
+    }
     if (qobject_cast<QGroupBox*>(w))
         return new ShownChildren(w, QAccessible::Grouping);
     return nullptr;

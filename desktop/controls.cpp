@@ -1,12 +1,14 @@
 #include "controls.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 #include "application.h"
@@ -46,6 +48,8 @@ Controls::Controls(Form& form, QWidget* page, const QWidget* picture, double shr
     // What the program changed before its window was shown: places and colours.
     for (int i = 0; i < int(widgets_.size()); ++i) {
         connect(i, widgets_[i]);
+        if (form.isSpeedBar(i))
+            tellSpeed(i);
         if (controls[i].left || controls[i].top)
             changed(i, FrontEnd::Change::Place);
         if (controls[i].back != controls[i].design->back)
@@ -115,9 +119,11 @@ QWidget* Controls::create(const ControlState& state, QWidget* page)
         bar->setPageStep(steps.page);
         bar->setInvertedControls(false);  // Left and Home lower the value, Right and End raise it
         bar->setFocusPolicy(Qt::StrongFocus);
-        const QString name = text.isEmpty() ? QString::fromUtf8(shell::kSpeedBar) : text;
-        bar->setAccessibleName(name);
-        bar->setToolTip(name + QString::fromUtf8(shell::kSpeedBarTip));
+        // Named before the accessible name is set, so that assistive technology finds
+        // the bar's setting (accessibility.cpp) from the first.
+        bar->setObjectName(QString::fromUtf8(c.name));
+        bar->setAccessibleName(QString::fromStdString(shell::speedBarName(c)));
+        bar->installEventFilter(this);  // the tooltip tells the setting when it shows
         w = bar;
         break;
     }
@@ -180,4 +186,20 @@ void Controls::changed(int index, FrontEnd::Change what)
         paintBackground(w, c.back);
         break;
     }
+}
+
+void Controls::tellSpeed(int index)
+{
+    widgets_[index]->setToolTip(
+        QString::fromStdString(shell::speedTip(*form_.controls()[index].design, form_.speedFactor(index))));
+}
+
+bool Controls::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto at = std::find(widgets_.begin(), widgets_.end(), watched);
+        if (at != widgets_.end() && form_.isSpeedBar(int(at - widgets_.begin())))
+            tellSpeed(int(at - widgets_.begin()));
+    }
+    return QObject::eventFilter(watched, event);
 }

@@ -26,9 +26,14 @@ public:
     // The Form changed a control.
     void changed(int index, FrontEnd::Change what);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* create(const ControlState& c, QWidget* parent);
     void connect(int index, QWidget* w);
+    // A speed bar's tooltip: its name and its setting against the start-up speed.
+    void tellSpeed(int index);
 
     Form& form_;
     double shrink_;

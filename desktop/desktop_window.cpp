@@ -148,6 +148,10 @@ void DesktopWindow::showPicture()
     canvas_->updateChanged();
     runBar_->showState();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // What the user's input did to the run just now (a pause, a step, the speed) goes to
+    // the screen with this frame, not the next one.
+    runBar_->showState();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
 void DesktopWindow::showOnScreen()

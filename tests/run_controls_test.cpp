@@ -2,9 +2,11 @@
 // time, its progress, and the speed changed while it draws.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -206,4 +208,84 @@ TEST(RunSteps, TheStartPromptGoesWhenARunBeginsAndStaysAway)
         EXPECT_TRUE(hiddenDuringTheRun) << program;
         EXPECT_FALSE(form.controls()[prompt].visible) << program << ": not back after the runs";
     });
+}
+
+TEST(SpeedBar, TellsItsSettingAsHowManyTimesLongerTheRunTakesThanAtTheStartUpSpeed)
+{
+    forEachProgram([]<class Window>(const Demonstration& d) {
+        // A window's first run, at a bar's setting: its factor, told before the run, and
+        // the run's reference seconds.
+        const auto firstRun = [&d](int bar, std::optional<int> value) {
+            resetRnd();
+            Window window;
+            prepare(d, window);
+            if (value)
+                window.scrolled(bar, *value);
+            const unsigned long long rnd = rndState();
+            const double factor = window.speedFactor(bar);
+            EXPECT_EQ(rndState(), rnd) << d.program << ": the rehearsals draw no random number of the run";
+            clickStart(window);
+            return std::pair(factor, window.pacing().runSeconds());
+        };
+        Window shape;
+        for (int bar = 0; bar < int(shape.controls().size()); ++bar) {
+            if (!shape.isSpeedBar(bar))
+                continue;
+            const Control& c = *shape.controls()[bar].design;
+            const auto [atStartUp, startUpSeconds] = firstRun(bar, std::nullopt);
+            EXPECT_EQ(atStartUp, 1) << d.program << ": at the start-up speed";
+            for (const int value : {c.max, c.min}) {
+                const auto [factor, seconds] = firstRun(bar, value);
+                const double ratio = seconds / startUpSeconds;
+                const std::string where = std::string(d.program) + ", " + c.name + " at " + std::to_string(value);
+                if (std::abs(ratio - 1) > 1e-9) {
+                    EXPECT_NEAR(factor, ratio, 1e-4 * ratio) << where;
+                } else if (value != c.value) {  // a bar the run of this set-up does not read: its own slowdown
+                    EXPECT_NE(factor, 1) << where;
+                }
+            }
+        }
+    });
+    // "2,5× pomaleji": the factor as it is read out.
+    EXPECT_EQ(shell::speedText(1.02), "výchozí rychlost");
+    EXPECT_EQ(shell::speedText(2.54), "2,5\u00D7 pomaleji než výchozí");
+    EXPECT_EQ(shell::speedText(28.3), "28\u00D7 pomaleji než výchozí");
+    EXPECT_EQ(shell::speedText(1 / 1.3), "1,3\u00D7 rychleji než výchozí");
+}
+
+// As the user sees it, paced: at half the run's designed time the progress reads half.
+// A run under the sanitizers does not keep the designed pace.
+TEST(RunProgress, ReadsHalfAtHalfTheDesignedTime)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizers slow the run below its designed pace";
+#endif
+    const auto halfway = [](Form& form) {
+        using Clock = std::chrono::steady_clock;
+        Clock::time_point began;
+        std::optional<double> read;
+        Hands hands;
+        hands.onBegin = [&] { began = Clock::now(); };
+        hands.onFrame = [&] {
+            const auto progress = form.progress();
+            if (read || !progress || form.rehearsedSteps().empty())
+                return;
+            const double designed = form.rehearsedSteps().back().seconds;
+            if (std::chrono::duration<double>(Clock::now() - began).count() < designed / 2)
+                return;
+            read = progress->fraction();
+            form.input().stopTheRun();  // the rest of the run adds nothing
+        };
+        form.setFrontEnd(&hands);
+        clickStart(form);
+        form.setFrontEnd(nullptr);
+        return read.value_or(-1);
+    };
+    parabola::ParabolaQED parabola;
+    parabola.load();
+    EXPECT_NEAR(halfway(parabola), 0.5, 0.05) << "parabola";
+    fringeworks::Animace fringeworks;
+    fringeworks.load();
+    fringeworks.select("opfot500");
+    EXPECT_NEAR(halfway(fringeworks), 0.5, 0.05) << "fringeworks, 500 photons a point";
 }

@@ -546,6 +546,11 @@ TEST(Window, TheSpeedBarSaysWhatItIsAndAShortOneMovesOnePositionAtATime)
     EXPECT_EQ(f.text("nSpomaleni"), "9") << "Left lowers it";
     QTest::keyClick(bar, Qt::Key_Home);
     EXPECT_EQ(f.text("nSpomaleni"), "1");
+    // Its tooltip, as it shows, tells the setting against the start-up speed.
+    QTest::keyClick(bar, Qt::Key_End);
+    QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), bar->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(bar, &tip);
+    EXPECT_TRUE(bar->toolTip().endsWith(QString::fromUtf8("pomaleji než výchozí"))) << bar->toolTip().toStdString();
 }
 
 TEST(Window, TheKonecButtonClosesAnIdleWindow)

@@ -111,13 +111,19 @@ var suitePage = (function () {
           // A move while the program is busy: a speed bar takes it at once during a run;
           // otherwise it waits like a press, and the bar stays where the program has it
           // until it is served.
-          Module._web_held_bar_move(index, Number(element.value));
+          if (Module._web_held_bar_move(index, Number(element.value)) === Verdict.Now) {
+            Module._web_speed(index);
+            wakeTheRun();
+          }
           element.value = c.value;
           return;
         }
         c.value = Number(element.value);
-        call('web_scrolled', index, c.value);
+        call('web_scrolled', index, c.value, () => Module._web_speed(index));
       });
+      // Its setting against the start-up speed, told when it is looked at.
+      element.addEventListener('pointerenter', () => Module._web_speed(index));
+      element.addEventListener('focus', () => Module._web_speed(index));
       element.addEventListener('keydown', (e) => {
         if (busy || barKeys[e.key] === undefined)
           return;
@@ -172,7 +178,7 @@ var suitePage = (function () {
       c.box.classList.add('bordered');
   }
 
-  function bar(index, min, max, value, name, tip) {
+  function bar(index, min, max, value, name) {
     const c = controls[index];
     c.min = min; c.max = max;
     c.element.min = min;
@@ -180,7 +186,14 @@ var suitePage = (function () {
     c.element.step = 1;
     c.element.value = c.value = value;
     c.element.setAttribute('aria-label', name);
-    c.element.title = tip;
+  }
+
+  // A speed bar's setting as a factor of the start-up speed: its tooltip and what
+  // assistive technology reads as its value.
+  function speed(index, text, tip) {
+    const e = controls[index].element;
+    e.title = tip;
+    e.setAttribute('aria-valuetext', text);
   }
 
   function setValue(index, value) { controls[index].element.value = controls[index].value = value; }
@@ -232,11 +245,15 @@ var suitePage = (function () {
 
   // Hands one event to the program; while it serves it (a run may take seconds), what
   // the user does goes to the run's input.
-  function call(name, control, value) {
+  function call(name, control, value, then) {
     if (busy)  // never into the program while it sleeps in another call
       return;
     busy = true;
-    const done = () => { busy = false; };
+    const done = () => {
+      busy = false;
+      if (then)
+        then();
+    };
     Module.ccall(name, null, ['number', 'number'], [control, value], {async: true}).then(done, (error) => {
       console.error(error);
       done();
@@ -272,8 +289,37 @@ var suitePage = (function () {
     const r = c.element.getBoundingClientRect();
     const at = Math.min(1, Math.max(0, (e.clientX - r.left) / Math.max(1, r.width)));
     // A speed bar takes the press now (and the drag that follows); any other waits.
-    if (Module._web_held_bar_move(c.index, Math.round(c.min + at * (c.max - c.min))) !== Verdict.Now)
+    if (Module._web_held_bar_move(c.index, Math.round(c.min + at * (c.max - c.min))) !== Verdict.Now) {
       e.preventDefault();
+    } else {
+      Module._web_speed(c.index);
+      wakeTheRun();
+    }
+  }
+
+  // The run sleeping until the reference machine would be where it is; the user's hands
+  // on the run (the run bar, its keys, the speed bar) wake it, so that what they did
+  // shows in the next frame.
+  let sleeping = null;
+  function sleep(milliseconds, wakeUp) {
+    const s = {wakeUp: wakeUp};
+    s.timer = setTimeout(() => wake(s), milliseconds);
+    sleeping = s;
+  }
+
+  function wake(s) {
+    if (sleeping !== s)
+      return;
+    sleeping = null;
+    clearTimeout(s.timer);
+    s.wakeUp();
+  }
+
+  // Woken after the handler that steered the run has returned.
+  function wakeTheRun() {
+    const s = sleeping;
+    if (s)
+      Promise.resolve().then(() => wake(s));
   }
 
   function onKey(e) {
@@ -292,12 +338,17 @@ var suitePage = (function () {
       const verdict = Module._web_key(runKeys[e.key], e.repeat ? 1 : 0, e.ctrlKey || e.altKey || e.metaKey ? 1 : 0);
       if (verdict !== Verdict.Now)
         e.preventDefault();
+      if (verdict === Verdict.Steered)
+        wakeTheRun();
       return;
     }
     const c = controlOf(e.target);
     if (c && c.kind === Kind.HScrollBar && barKeys[e.key] !== undefined) {
       e.preventDefault();
-      Module._web_held_bar_key(c.index, barKeys[e.key]);
+      if (Module._web_held_bar_key(c.index, barKeys[e.key]) === Verdict.Now) {
+        Module._web_speed(c.index);
+        wakeTheRun();
+      }
     }
   }
 
@@ -306,6 +357,10 @@ var suitePage = (function () {
   // The page's own buttons beside the window (F1, Ctrl+C and F11 do the same): About,
   // the picture with its captions to the clipboard, the page full screen. Not during a run.
   let aboutBox = null, pageBar = null;
+  // The page's buttons come back where the run bar stood when a run ends: a tap meant for
+  // the run bar's stop just then does not reach them.
+  const kPageBarSettles = 600;  // milliseconds
+  let pageBarSettled = 0;
   const pageSymbols = {
     pageCopy: '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="M.3 .1h.55v.6h-.55zM.15 .3v.6h.55" fill="none" '
               + 'stroke="#000" stroke-width=".08"/></svg>',
@@ -330,7 +385,10 @@ var suitePage = (function () {
       button.title = text + ' (' + key + ')';
       button.setAttribute('aria-label', text);
       button.innerHTML = content;
-      button.addEventListener('click', act);
+      button.addEventListener('click', () => {
+        if (performance.now() >= pageBarSettled)
+          act();
+      });
       pageBar.appendChild(button);
     };
     make('pageAbout', aboutText, 'F1', '?', showAbout);
@@ -425,6 +483,7 @@ var suitePage = (function () {
   // viewport leaves room, else over the window's corner where the program draws
   // nothing; a finger or the mouse may move it elsewhere. It is no part of the picture.
   const runButtons = {};  // by symbol: {name, label, tip}
+  const kClickAfterTouch = 800;  // milliseconds within which a tap's click follows it
   let runBarBox = null, runBarRight = false, runBarMoved = false, runBarState = -1;
   let pauseButton, stepButton, progressBox, progressFill, progressText;
   // The buttons' symbols in a unit square: pause, resume, one step, stop.
@@ -458,7 +517,24 @@ var suitePage = (function () {
       button.id = runButtons[symbol].name;
       button.tabIndex = -1;  // P, K and Esc are its keys; the focus stays where it was
       button.addEventListener('mousedown', (e) => e.preventDefault());
-      button.addEventListener('click', () => Module._web_run_control(Number(button.dataset.symbol)));
+      // A finger acts as it lifts (the click the browser makes of it comes later, and may
+      // be moved to a control beside the button): the click after it is spent.
+      let touched = -Infinity;
+      const act = () => {
+        Module._web_run_control(Number(button.dataset.symbol));
+        wakeTheRun();
+      };
+      button.addEventListener('pointerup', (e) => {
+        if (e.pointerType !== 'touch' || button.disabled)
+          return;
+        touched = e.timeStamp;
+        act();
+      });
+      button.addEventListener('click', (e) => {
+        if (e.timeStamp - touched < kClickAfterTouch)
+          return;
+        act();
+      });
       present(button, symbol);
       runBarBox.appendChild(button);
       return button;
@@ -598,6 +674,7 @@ var suitePage = (function () {
       return;
     }
     runBarGoes();
+    pageBarSettled = performance.now() + kPageBarSettles;
     framed();
     canvas.dataset.seconds = ((performance.now() - began) / 1000).toFixed(3);
     canvas.dataset.longestFrameGap = longestGap.toFixed(1);  // milliseconds between two frames
@@ -609,7 +686,7 @@ var suitePage = (function () {
   // "Konec": back to the launcher.
   function close() { window.location.assign('index.html'); }
 
-  return {open, viewport, setScale, control, style, bar, setValue, setText, setChecked, setPlace, setShown, setColour,
+  return {open, viewport, setScale, control, style, bar, speed, sleep, setValue, setText, setChecked, setPlace, setShown, setColour,
           setStartButton, shown, paint, framed, ask, run, runButton, runBar, runState, about, pictureAsSeen, close};
 })();
 

@@ -13,9 +13,10 @@ mergeInto(LibraryManager.library, {
   page_style: function (index, family, pixels, bold, back, seeThrough, fore, align, border) {
     suitePage.style(index, UTF8ToString(family), pixels, bold, back, seeThrough, fore, align, border);
   },
-  page_bar: function (index, min, max, value, name, tip) {
-    suitePage.bar(index, min, max, value, UTF8ToString(name), UTF8ToString(tip));
+  page_bar: function (index, min, max, value, name) {
+    suitePage.bar(index, min, max, value, UTF8ToString(name));
   },
+  page_speed: function (index, text, tip) { suitePage.speed(index, UTF8ToString(text), UTF8ToString(tip)); },
   page_set_value: function (index, value) { suitePage.setValue(index, value); },
   page_set_text: function (index, text) { suitePage.setText(index, UTF8ToString(text)); },
   page_set_checked: function (index, checked) { suitePage.setChecked(index, checked); },
@@ -36,6 +37,10 @@ mergeInto(LibraryManager.library, {
       channel.port1.onmessage = function () { wakeUp(); };
       channel.port2.postMessage(0);
     });
+  },
+  // The run waits for the reference machine; what the user does to the run wakes it.
+  page_sleep: function (milliseconds) {
+    return Asyncify.handleSleep(function (wakeUp) { suitePage.sleep(milliseconds, wakeUp); });
   },
   page_ask: function (title, question) {
     const t = UTF8ToString(title), q = UTF8ToString(question);

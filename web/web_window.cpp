@@ -19,7 +19,7 @@ void page_control(int index, int kind, const char* name, const char* text, int f
                   int height);
 void page_style(int index, const char* family, int pixels, int bold, int back, int seeThrough, int fore, int align,
                 int border);
-void page_bar(int index, int min, int max, int value, const char* name, const char* tip);
+void page_bar(int index, int min, int max, int value, const char* name);
 void page_set_value(int index, int value);
 void page_set_text(int index, const char* text);
 void page_set_checked(int index, int checked);
@@ -30,6 +30,8 @@ void page_start_button(int index, const char* tip);
 void page_shown();
 void page_paint(const std::uint8_t* rgba, int x, int y, int width, int height);
 void page_yield();  // asynchronous: the browser paints and takes input meanwhile
+void page_sleep(int milliseconds);  // asynchronous; the user's hands on the run end it early
+void page_speed(int index, const char* text, const char* tip);
 int page_ask(const char* title, const char* question);  // asynchronous
 void page_run(int running, double designedSeconds, const char* description);
 void page_run_button(int symbol, const char* name, const char* label, const char* tip);
@@ -82,8 +84,8 @@ WebWindow::WebWindow(Form& form) : form_(form)
         page_style(i, standInFamily(font.family), std::max(1, pointsToPixels(font.points)), font.bold,
                    cssColour(c.back), isSeeThrough(d.kind, c.back), cssColour(d.fore), int(d.align), d.border);
         if (d.kind == Kind::HScrollBar) {
-            const std::string name = *d.text ? d.text : shell::kSpeedBar;
-            page_bar(i, d.min, d.max, c.value, name.c_str(), (name + shell::kSpeedBarTip).c_str());
+            page_bar(i, d.min, d.max, c.value, shell::speedBarName(d).c_str());
+            tellSpeed(i);
         }
         page_set_checked(i, c.checked);
         page_set_shown(i, c.visible);
@@ -102,7 +104,7 @@ WebWindow::WebWindow(Form& form) : form_(form)
 
     Pacing& pacing = form.pacing();
     pacing.sleep = [](Pacing::Clock::duration d) {
-        emscripten_sleep(unsigned(std::chrono::duration_cast<std::chrono::milliseconds>(d).count()));
+        page_sleep(int(std::chrono::duration_cast<std::chrono::milliseconds>(d).count()));
     };
     form.setFrontEnd(this);
     paintChanged();
@@ -183,6 +185,12 @@ void WebWindow::showRunState()
         return;
     page_run_state(int(now.state), progress ? progress->fraction() : -1, now.progress.c_str(), int(pacing.steps()));
     runShown_ = std::move(now);
+}
+
+void WebWindow::tellSpeed(int control)
+{
+    const double slower = form_.speedFactor(control);
+    page_speed(control, shell::speedText(slower).c_str(), shell::speedTip(*form_.controls()[control].design, slower).c_str());
 }
 
 void WebWindow::runControl(shell::Symbol symbol)
@@ -326,6 +334,14 @@ EMSCRIPTEN_KEEPALIVE int web_key(int key, int repeated, int modified)
     if (verdict == RunInput::Verdict::Steered)
         pageWindow->showRunState();
     return int(verdict);
+}
+
+// A speed bar's setting, told to the page when the pointer or the focus comes to it and
+// after it moved.
+EMSCRIPTEN_KEEPALIVE void web_speed(int control)
+{
+    if (WebWindow* w = windowWith(control, Kind::HScrollBar))
+        w->tellSpeed(control);
 }
 
 // A button of the run bar: shell::Symbol.
