@@ -2,8 +2,9 @@
 // free, with the pacing at no cost, once drawing and once on a surface that draws
 // nothing (the arithmetic alone), and their ratio; the time the reference machine
 // takes for it (designed); then the run paced as a user gets it, with the longest
-// time the window went without being shown and the part of its time spent learning
-// its length for the progress shown.
+// time the window went without being shown, the part of its time spent learning its
+// length for the progress shown, and the progress the run bar shows at half the run's
+// designed time.
 #include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
@@ -63,8 +64,8 @@ int main(int argc, char** argv)
     // --slowest: every program with its speed scroll bars at their slowest end.
     const bool slowest = QCoreApplication::arguments().contains(QStringLiteral("--slowest"));
     std::printf("%s\n", slowest ? "at the slowest setting" : "at the start-up speed");
-    std::printf("%-14s %10s %10s %12s %7s %11s %9s %14s %12s\n", "program", "operations", "free s", "no drawing s",
-                "ratio", "designed s", "paced s", "longest gap ms", "progress %");
+    std::printf("%-14s %10s %10s %12s %7s %11s %9s %14s %12s %10s\n", "program", "operations", "free s", "no drawing s",
+                "ratio", "designed s", "paced s", "longest gap ms", "progress %", "at half %");
     for (const Measured& p : programs) {
         resetRnd();  // every program's runs draw from the generator's start-up state
         auto form = p.make();
@@ -86,12 +87,26 @@ int main(int argc, char** argv)
         const double arithmetic = timedRun(*form);
         form->form().surface().setRasterising(true);
         form->form().pacing().setFree(false);
+        // The progress shown by the first frame at half the designed time or later.
+        const auto began = std::chrono::steady_clock::now();
+        double atHalf = -1;
+        Pacing& pacing = form->form().pacing();
+        const std::function<void()> show = pacing.showPicture;
+        pacing.showPicture = [&] {
+            show();
+            const Form& f = form->form();
+            if (atHalf >= 0 || f.rehearsedSteps().empty() || !f.progress())
+                return;
+            if (Seconds(std::chrono::steady_clock::now() - began).count() >= f.rehearsedSteps().back().seconds / 2)
+                atHalf = 100 * f.progress()->fraction();
+        };
         const double paced = timedRun(*form);
+        pacing.showPicture = show;
         const double gap = Seconds(form->form().pacing().longestGap()).count() * 1000;
         // What learning the run's length (its rehearsal) costs the paced run.
         const double progress = 100 * form->form().rehearsalSeconds() / paced;
-        std::printf("%-14s %10llu %10.4f %12.4f %7.1f %11.2f %9.2f %14.1f %12.3f\n", p.name.c_str(), operations, free,
-                    arithmetic, free / arithmetic, designed, paced, gap, progress);
+        std::printf("%-14s %10llu %10.4f %12.4f %7.1f %11.2f %9.2f %14.1f %12.3f %10.1f\n", p.name.c_str(), operations,
+                    free, arithmetic, free / arithmetic, designed, paced, gap, progress, atHalf);
         std::fflush(stdout);
     }
     return 0;

@@ -112,6 +112,9 @@ QWidget* Controls::create(const ControlState& state, QWidget* page)
     case Kind::HScrollBar: {
         // The speed of the animation.
         auto* bar = new QScrollBar(Qt::Horizontal, parent);
+        // Named before anything else, so that assistive technology, which may look at it
+        // as soon as it changes, finds the bar's setting (accessibility.cpp) from the first.
+        bar->setObjectName(QString::fromUtf8(c.name));
         bar->setRange(c.min, c.max);
         bar->setValue(state.value);
         const BarSteps steps = barSteps(c);
@@ -119,9 +122,6 @@ QWidget* Controls::create(const ControlState& state, QWidget* page)
         bar->setPageStep(steps.page);
         bar->setInvertedControls(false);  // Left and Home lower the value, Right and End raise it
         bar->setFocusPolicy(Qt::StrongFocus);
-        // Named before the accessible name is set, so that assistive technology finds
-        // the bar's setting (accessibility.cpp) from the first.
-        bar->setObjectName(QString::fromUtf8(c.name));
         bar->setAccessibleName(QString::fromStdString(shell::speedBarName(c)));
         bar->installEventFilter(this);  // the tooltip tells the setting when it shows
         w = bar;

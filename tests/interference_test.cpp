@@ -443,6 +443,13 @@ TEST_F(Interference, AssistiveTechnologySeesANamedDescribedPictureAndOnlyTheShow
     EXPECT_FALSE(seen.contains("frmAnimace") || seen.contains("nSpomaleni")) << seen.join(' ').toStdString();
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(f.control("HScroll1"));
     EXPECT_EQ(bar->text(QAccessible::Name), "Rychlost animace");
+    // Its value, read out, is its setting against the start-up speed; the number stays.
+    EXPECT_EQ(bar->text(QAccessible::Value), "výchozí rychlost");
+    ASSERT_TRUE(bar->valueInterface());
+    bar->valueInterface()->setCurrentValue(20);
+    EXPECT_EQ(f.text("nSpomaleni"), "20");
+    EXPECT_EQ(bar->valueInterface()->currentValue().toInt(), 20);
+    EXPECT_EQ(bar->text(QAccessible::Value), "20× pomaleji než výchozí");
 }
 
 TEST_F(Interference, CtrlCCopiesThePictureWithItsLabelsAsTheWindowShowsThem)

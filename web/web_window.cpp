@@ -172,15 +172,12 @@ void WebWindow::showPicture()
     page_yield();
 }
 
-// Told when it changes: the state, the progress's text, and the steps while the run is
-// not running on by itself (a step may pass between two frames of a paused run).
+// Told when it changes: the state, the progress's text and the steps ended.
 void WebWindow::showRunState()
 {
     const auto progress = form_.progress();
     const Pacing& pacing = form_.pacing();
     RunShown now{pacing.state(), shell::progressText(progress), pacing.steps()};
-    if (now.state == Pacing::State::Running)
-        now.steps = runShown_.steps;
     if (now == runShown_)
         return;
     page_run_state(int(now.state), progress ? progress->fraction() : -1, now.progress.c_str(), int(pacing.steps()));

@@ -17,6 +17,7 @@ import time
 import unittest
 
 from PIL import Image
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
@@ -147,6 +148,36 @@ class RunSemantics(Browser):
         self.run_to_end()
         share, _ = self.share_like(self.picture(), 'interference_default')
         self.assertLess(share, 0.99, 'the next run draws with the option')
+
+    def test_the_speed_bar_paces_the_rest_of_a_run_and_tells_its_setting(self):
+        self.open('interference')
+        steps = "return Number(document.getElementById('picture').dataset.steps)"
+
+        def pace():
+            """Steps a second, over a second of the run."""
+            before, at = self.js(steps), time.monotonic()
+            self.wait(lambda d: time.monotonic() > at + 1, 5)
+            return (self.js(steps) - before) / (time.monotonic() - at)
+
+        self.start_button().click()
+        self.wait(lambda d: self.js(steps) > 5, 10)
+        before = pace()
+        bar = self.driver.find_element('id', 'HScroll1')
+        ActionChains(self.driver).move_to_element_with_offset(bar, bar.size['width'] // 2 - 2, 0).click().perform()
+        self.click('op20')  # waits for the run's end, the bar's move does not
+        after = pace()
+        print(f'interference: {before:.1f} steps/s, {after:.1f} after the move to the slowest end',
+              file=sys.stderr)
+        self.assertTrue(self.running())
+        self.assertGreater(before, 10 * after, 'the rest of the run goes at the new speed')
+        self.assertGreater(after, 0)
+        self.assertEqual(self.js("return document.getElementById('HScroll1').getAttribute('aria-valuetext')"),
+                         '20\u00D7 pomaleji než výchozí')
+        self.assertIn('20\u00D7 pomaleji', self.js("return document.getElementById('HScroll1').title"))
+        self.assertFalse(self.js("return document.getElementById('op20').checked"), 'the option waits')
+        self.driver.switch_to.active_element.send_keys('\ue00c')  # Esc
+        self.wait(lambda d: not self.running(), 5)
+        self.wait(lambda d: self.js("return document.getElementById('op20').checked"), 5)
 
     def test_esc_stops_a_run_and_cancels_the_starts_clicked_meanwhile(self):
         self.open('parabola')
