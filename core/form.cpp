@@ -344,9 +344,11 @@ void Form::prepareRehearsal(bool start)
 {
     rehearsalBase_.reset();
     rehearsed_.clear();
-    answers_.clear();
     rehearsalSeconds_ = 0;
-    if (!start || rehearsing_)
+    if (rehearsing_)  // a copy rehearsing keeps the answers the run gave it
+        return;
+    answers_.clear();
+    if (!start)
         return;
     rehearsalBase_ = RunBegan{controls_, surface_.drawingState(), rndState()};
     rehearse();

@@ -64,9 +64,13 @@ void forEveryWindow(const std::function<void(const char*, Form&)>& visit)
 
 TEST(RunSteps, TheRehearsalOfEveryProgramsRunIsTheRunItselfStepByStep)
 {
+    // The question runs after the first ask is answered "Ano" (it clears the picture), then "Ne".
+    const Form::Asker before = Form::asker;
+    int asked = 0;
+    Form::asker = [&asked](const std::string&, const std::string&) { return ++asked % 2 ? Form::vbYes : Form::vbNo; };
     forEveryWindow([](const char* program, Form& form) {
-        // The first run, and a second, which asks its question in three programs.
-        for (int run = 1; run <= 2; ++run) {
+        // The first run, and three more, which ask their question in three programs.
+        for (int run = 1; run <= 4; ++run) {
             std::vector<Pacing::Spent> steps;
             form.pacing().stepLog = &steps;
             clickStart(form);
@@ -76,6 +80,8 @@ TEST(RunSteps, TheRehearsalOfEveryProgramsRunIsTheRunItselfStepByStep)
             EXPECT_GT(steps.size(), 1u) << program << " has steps";
         }
     });
+    Form::asker = before;
+    EXPECT_GT(asked, 4);
 }
 
 TEST(RunSteps, AStepIsWhatATeacherCallsOne)
