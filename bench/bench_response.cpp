@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_application.h"
 #include "desktop_window.h"
 #include "interference/window.h"
 
@@ -42,11 +43,7 @@ struct Handed {
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    setUpApplication();
-    Form::asker = [](const std::string&, const std::string&) { return Form::vbYes; };
+    BenchApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
 
     Desktop<interference::frmInterference> window;

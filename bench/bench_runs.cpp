@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_application.h"
 #include "desktop_window.h"
 #include "program_windows.h"
 #include "rnd.h"
@@ -43,12 +44,7 @@ double timedRun(DesktopWindow& window)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    setUpApplication();
-    // Runs after the first may ask whether to clear the picture: clear it.
-    Form::asker = [](const std::string&, const std::string&) { return Form::vbYes; };
+    BenchApplication app(argc, argv);
     std::map<std::string, Make> windows;
     forEachProgram([&]<class Window>(const Demonstration& d) {
         windows[d.program] = [] { return std::make_unique<Desktop<Window>>(); };
