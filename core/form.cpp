@@ -38,6 +38,7 @@ Form::Form(std::string formName, std::string title, Layout layout, std::string s
         controls_.push_back(std::move(state));
     }
     handlers_.resize(controls_.size());
+    loaded_ = controls_;
     surface_.pacing = &pacing_;
     pacing_.showPicture = [this] {
         if (frontEnd_)
@@ -178,12 +179,12 @@ void Form::onSpeed(const SpeedBar& speed)
 {
     const BarRef bar = named<BarRef>(speed.bar);
     const BoxRef box = named<BoxRef>(speed.box);
-    speeds_.push_back({.bar = bar.index, .box = box.index, .factor = speed.factor, .offset = speed.offset,
-                       .startValue = 0, .setup = {}, .fixedSeconds = 0, .secondsPerUnit = 0});
+    const int frame = speed.frame ? named<ControlRef>(speed.frame).index : -1;
+    speeds_.push_back({.bar = bar.index, .box = box.index, .frame = frame, .factor = speed.factor,
+                       .offset = speed.offset, .startValue = 0, .setup = {}, .fixedSeconds = 0, .secondsPerUnit = 0});
     onChange(bar, [this, bar, box, factor = speed.factor, offset = speed.offset] {
         setNumber(box, scrollValue(bar) * factor + offset);
     });
-    const int frame = speed.frame ? named<ControlRef>(speed.frame).index : -1;
     if (frame >= 0 && controls_[frame].design->kind != Kind::Frame)
         missing(speed.frame, "frame");
     for (const SpeedChoice& choice : speed.choices) {
@@ -200,12 +201,27 @@ bool Form::isSpeedBar(int control) const
     return std::any_of(speeds_.begin(), speeds_.end(), [control](const Speed& s) { return s.bar == control; });
 }
 
+bool Form::isSpeedFrame(int control) const
+{
+    return control >= 0 &&
+           std::any_of(speeds_.begin(), speeds_.end(), [control](const Speed& s) { return s.frame == control; });
+}
+
 void Form::load()
 {
     if (auto loading = std::exchange(load_, nullptr))
         loading();
     for (Speed& s : speeds_)
         s.startValue = controls_[s.bar].value;
+    loaded_ = controls_;
+}
+
+unsigned long long Form::runSeed() const { return seedOfLastRun_ ? *seedOfLastRun_ : rndState(); }
+
+void Form::setSeed(unsigned long long seed)
+{
+    setRndState(seed);
+    seedOfLastRun_.reset();
 }
 
 // What else decides the length of a run: the chosen options, the check boxes and the
@@ -350,6 +366,7 @@ void Form::prepareRehearsal(bool start)
     answers_.clear();
     if (!start)
         return;
+    seedOfLastRun_ = rndState();
     rehearsalBase_ = RunBegan{controls_, surface_.drawingState(), rndState()};
     rehearse();
 }

@@ -46,6 +46,7 @@ inline constexpr const char* kNo = "Ne";
 // The keys every window takes, as the window tells them.
 inline constexpr const char* kKeys[] = {
     "Ctrl+C zkopíruje obrázek, jak je vidět",
+    "Ctrl+Shift+C zkopíruje odkaz, který otevře ukázku s tímto nastavením",
     "Esc zastaví běžící animaci, P ji pozastaví a znovu rozběhne",
     "K posune pozastavenou animaci o jeden krok (bod, trasu, foton) a znovu ji pozastaví",
     "F11 přepne na celou obrazovku a zpět",
@@ -56,6 +57,10 @@ inline constexpr const char* kKeys[] = {
 inline constexpr const char* kCopyCommand = "Kopírovat obrázek";
 inline constexpr const char* kAboutCommand = "O programu";
 inline constexpr const char* kFullScreenCommand = "Celá obrazovka";
+// The set-up as a web link on the clipboard (Ctrl+Shift+C), and the title of the message
+// a link that could not be read whole gives.
+inline constexpr const char* kCopyLinkCommand = "Kopírovat odkaz";
+inline constexpr const char* kLinkProblem = "Odkaz";
 
 // The run bar, shown while a run draws: its buttons (name, tooltip), its progress and
 // what it says while the run is paused.
@@ -243,6 +248,17 @@ public:
     int startButton() const { return startButton_; }
     // A speed bar acts during a run: the run's next step goes at its new speed.
     bool isSpeedBar(int control) const;
+    // A frame of a speed bar's options (each writes its own slowdown).
+    bool isSpeedFrame(int control) const;
+    // The controls as the window opened, after Form_Load: what a set-up differs from.
+    const std::vector<ControlState>& loadedControls() const { return loaded_; }
+    // Whether the program's runs draw random numbers, and the generator's state a run of
+    // Start draws from: the last run's as it began, or before any run the state now (a
+    // link that carries it shows that run again). setSeed: the next run draws from it.
+    bool drawsRandomNumbers() const { return random_; }
+    void setDrawsRandomNumbers(bool random) { random_ = random; }
+    unsigned long long runSeed() const;
+    void setSeed(unsigned long long seed);
     // How many times longer Start's run, as the window is set up now, takes at the speed
     // bar's setting than at its start-up setting (1 for a control that is no speed bar).
     // Learnt from two rehearsals of the run for each set-up of the other controls, made
@@ -322,13 +338,16 @@ private:
     // A speed bar: its box, how its value becomes the box's, its value at start-up, and the
     // run's length against the box's value for the set-up last asked about (a line).
     struct Speed {
-        int bar, box;
+        int bar, box, frame;
         double factor, offset;
         int startValue = 0;
         std::string setup;
         double fixedSeconds = 0, secondsPerUnit = 0;
     };
     std::vector<Speed> speeds_;
+    std::vector<ControlState> loaded_;
+    bool random_ = false;
+    std::optional<unsigned long long> seedOfLastRun_;
     std::function<void()> startRun_;
     bool running_ = false;
     std::vector<std::pair<std::function<void()>, bool>> queuedRuns_;  // and whether Start's
@@ -389,6 +408,7 @@ struct Declaration {
     const char* separator = " - ";  // between the title and the address
     Size design = Form::kDesign;
     bool ownSteps = false;  // the run marks the ends of its steps (Pacing::stepEnds)
+    bool random = false;  // the runs draw random numbers (a set-up carries their seed)
     const char* prompt = nullptr;  // the label asking for a click on Start
     Form::Corner runBar = Form::Corner::BottomLeft;  // where the run bar stands
 };
@@ -406,6 +426,7 @@ protected:
         if (d.load)
             onLoad([this, load = d.load] { (window().*load)(); });
         setOwnSteps(d.ownSteps);
+        setDrawsRandomNumbers(d.random);
         if (d.prompt)
             setPrompt(d.prompt);
         setRunBarCorner(d.runBar);

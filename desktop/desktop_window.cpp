@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -18,6 +19,7 @@
 #include "controls.h"
 #include "question.h"
 #include "run_bar.h"
+#include "setup.h"
 #include "suite.h"
 
 DesktopWindow::DesktopWindow(Form& form)
@@ -66,6 +68,10 @@ DesktopWindow::DesktopWindow(Form& form)
     command(QString::fromUtf8(shell::kCopyCommand), QKeySequence::Copy, [this] {
         if (!form_.isRunning())
             copyPicture();
+    });
+    command(QString::fromUtf8(shell::kCopyLinkCommand), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] {
+        if (!form_.isRunning())
+            copyLink();
     });
     command(QString::fromUtf8(shell::kAboutCommand), QKeySequence(Qt::Key_F1), [this] {
         if (!form_.isRunning())
@@ -185,6 +191,36 @@ QImage DesktopWindow::pictureAsSeen() const
     return picture;
 }
 
+std::string DesktopWindow::programName() const
+{
+    const Demonstration* demonstration = demonstrationTitled(form_.programTitle());
+    return demonstration ? demonstration->program : form_.formName();
+}
+
+void DesktopWindow::copyLink()
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(setup::link(form_, programName())));
+}
+
+void DesktopWindow::openLink(const QString& link)
+{
+    const setup::Applied applied = setup::apply(form_, programName(), link.toStdString());
+    if (const std::string message = setup::message(applied); !message.empty()) {
+        // Not modal: the window is usable at once, with the defaults for what was not read.
+        auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(shell::kLinkProblem),
+                                    QString::fromStdString(message), QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("linkProblem"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+    }
+    if (applied.start && form_.startButton() >= 0)
+        QTimer::singleShot(0, this, [this] {
+            if (!form_.isRunning())
+                form_.clicked(form_.startButton());
+        });
+}
+
 void DesktopWindow::about()
 {
     const Demonstration* demonstration = demonstrationTitled(form_.programTitle());
@@ -222,8 +258,9 @@ void DesktopWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (auto* about = findChild<QMessageBox*>(QStringLiteral("about")))
-        about->close();
+    for (const char* box : {"about", "linkProblem"})
+        if (auto* open = findChild<QMessageBox*>(QLatin1String(box)))
+            open->close();
     QWidget::closeEvent(event);
 }
 

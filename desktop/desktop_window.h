@@ -57,6 +57,14 @@ public:
     // captions and formulas on it (Ctrl+C while idle).
     void copyPicture();
     QImage pictureAsSeen() const;
+    // The web link of the window's set-up to the clipboard (Ctrl+Shift+C while idle).
+    void copyLink();
+    // Sets the window up from a link or its set-up part, as the user would; what could not
+    // be read is told in a message. A link that asks for it starts the run once the
+    // window's events are served.
+    void openLink(const QString& link);
+    // The program's name in links and on the command line ("fringeworks").
+    std::string programName() const;
     // The program, the suite's version and licence, the accompanying text, the keys (F1).
     void about();
     // Full screen for a projector, and back (F11).
@@ -118,5 +126,8 @@ int runProgram(int& argc, char** argv)
     identifyProgram();
     Desktop<Window> window;
     window.showOnScreen();
+    // The one argument a program takes: a link, or its set-up part.
+    if (const QStringList arguments = QCoreApplication::arguments(); arguments.size() > 1)
+        window.openLink(arguments[1]);
     return app.exec();
 }

@@ -81,7 +81,7 @@ constexpr SpeedBar kSpeed[] = {
 Animace::Animace()
     : Program({.formName = "Animace", .title = "fringeworks", .layout = kLayout, .start = "cmdStart",
                .run = &Animace::cmdStart_Click, .end = "cmdUnload", .options = kOptionValues, .speed = kSpeed,
-               .load = &Animace::Form_Load, .ownSteps = true, .prompt = "labKlepnete",
+               .load = &Animace::Form_Load, .ownSteps = true, .random = true, .prompt = "labKlepnete",
                .runBar = Corner::BottomRight})  // the detector's arrows reach down on the left
 {
 }

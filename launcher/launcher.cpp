@@ -1,6 +1,9 @@
 #include "launcher.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +17,7 @@
 
 #include "fonts.h"
 #include "desktop_window.h"
+#include "setup.h"
 
 
 namespace {
@@ -114,6 +118,12 @@ Launcher::Launcher(Starter starter) : list_(new QListWidget(this)), starter_(std
         auto* enter = new QShortcut(QKeySequence(key), list_, nullptr, nullptr, Qt::WidgetShortcut);
         connect(enter, &QShortcut::activated, this, [this] { open(list_->currentRow()); });
     }
+    // A link pasted, from the keyboard or the context menu, opens its demonstration.
+    auto* paste = new QAction(QStringLiteral("Otevřít odkaz ze schránky"), this);
+    paste->setShortcut(QKeySequence::Paste);
+    connect(paste, &QAction::triggered, this, [this] { openLink(QGuiApplication::clipboard()->text()); });
+    addAction(paste);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     resize(800, 600);
 }
 
@@ -134,11 +144,12 @@ QString Launcher::pathOf(const char* program)
     return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromUtf8(program));
 }
 
-bool Launcher::startDetached(const QString& path)
+bool Launcher::startDetached(const QString& path, const QStringList& arguments)
 {
     // Each program scales itself to the screen, from the scale the user gave.
     QProcess process;
     process.setProgram(path);
+    process.setArguments(arguments);
     process.setProcessEnvironment(environmentForPrograms());
     return process.startDetached();
 }
@@ -153,7 +164,22 @@ void Launcher::open(int row)
     lastOpened_ = row;
     sinceOpened_.start();
     const Demonstration& d = kDemonstrations[row];
-    if (!starter_(pathOf(d.program)))
+    if (!starter_(pathOf(d.program), {}))
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Ukázku „%1“ se nepodařilo spustit.").arg(QString::fromUtf8(d.title)));
+}
+
+void Launcher::openLink(const QString& link)
+{
+    const std::string program = setup::programOf(link.trimmed().toStdString());
+    for (const Demonstration& d : kDemonstrations)
+        if (program == d.program) {
+            if (!starter_(pathOf(d.program), {link.trimmed()}))
+                QMessageBox::warning(this, windowTitle(),
+                                     QStringLiteral("Ukázku „%1“ se nepodařilo spustit.").arg(QString::fromUtf8(d.title)));
+            return;
+        }
+    QMessageBox::warning(this, windowTitle(),
+                         QStringLiteral("Ve schránce není odkaz na žádnou z ukázek (vložte odkaz, který zkopírovalo "
+                                        "„%1“).").arg(QString::fromUtf8(shell::kCopyLinkCommand)));
 }

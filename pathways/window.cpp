@@ -90,7 +90,7 @@ constexpr SpeedBar kSpeed[] = {
 Rozptyl::Rozptyl()
     : Program({.formName = "Rozptyl", .title = "pathways", .layout = kLayout, .start = "cmdStart",
                .run = &Rozptyl::cmdStart_Click, .end = "cmdKonec", .options = kOptionValues, .speed = kSpeed,
-               .load = &Rozptyl::Form_Load, .separator = " - ", .design = kDesign, .ownSteps = true, .prompt = "labKlepnete"})
+               .load = &Rozptyl::Form_Load, .separator = " - ", .design = kDesign, .ownSteps = true, .random = true, .prompt = "labKlepnete"})
 {
     surface().ForeColor = colours::buttonShadow;
 }

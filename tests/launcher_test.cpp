@@ -1,6 +1,8 @@
 // The launcher: the eight demonstrations, and what a click or Enter opens.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QTest>
 
@@ -8,9 +10,10 @@
 
 namespace {
 struct LauncherTest : ::testing::Test {
-    QStringList started;
-    Launcher launcher{[this](const QString& path) {
+    QStringList started, arguments;
+    Launcher launcher{[this](const QString& path, const QStringList& with) {
         started << path;
+        arguments << with.join(' ');
         return true;
     }};
     void SetUp() override
@@ -84,4 +87,14 @@ TEST_F(LauncherTest, AllEightCardsStandInTheWindowAtOnce)
             EXPECT_GT(card.width(), size.width() / 5) << "four in a row";
         }
     }
+}
+
+TEST_F(LauncherTest, ALinkPastedOpensItsDemonstrationInItsSetUp)
+{
+    const QString link = QStringLiteral("https://svetlo-a-sipky.example.org/fringeworks.html?opfot500&seed=7");
+    QGuiApplication::clipboard()->setText(link);
+    QTest::keyClick(&launcher, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(started.size(), 1);
+    EXPECT_TRUE(started[0].endsWith("/fringeworks"));
+    EXPECT_EQ(arguments[0], link);
 }

@@ -161,7 +161,7 @@ int main(int argc, char** argv)
         scaleToFillTheScreen(argc, argv);
         QApplication app(argc, argv);
         setUpApplication();
-        Launcher launcher([](const QString&) { return true; });
+        Launcher launcher([](const QString&, const QStringList&) { return true; });
         launcher.setGeometry(launcher.screen()->availableGeometry());
         launcher.showMaximized();
         if (!QTest::qWaitForWindowExposed(&launcher))
