@@ -217,7 +217,7 @@ Applied apply(Form& form, std::string_view program, std::string_view text)
         if (item.name == kSeed && form.drawsRandomNumbers()) {
             seed = item.value ? wholeNumber<unsigned long long>(*item.value) : std::nullopt;
             if (!seed)
-                applied.problems.push_back("neplatné číslo náhodných čísel " + quoted(item.written));
+                applied.problems.push_back("neplatné semínko náhodných čísel " + quoted(item.written));
             continue;
         }
         const int i = form.indexOf(item.name);

@@ -330,7 +330,7 @@ var suitePage = (function () {
     const copying = (e.ctrlKey || e.metaKey) && (e.key === 'c' || e.key === 'C') && !String(window.getSelection());
     if (copying && !busy && !question.open && !(aboutBox && aboutBox.open)) {
       e.preventDefault();
-      return copyPicture();
+      return e.shiftKey ? copyLink() : copyPicture();
     }
     if (!busy || question.open)
       return;
@@ -364,11 +364,14 @@ var suitePage = (function () {
   const pageSymbols = {
     pageCopy: '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="M.3 .1h.55v.6h-.55zM.15 .3v.6h.55" fill="none" '
               + 'stroke="#000" stroke-width=".08"/></svg>',
+    pageLink: '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="M.45 .32l.12-.12a.16 .16 0 0 1 .23 .23l-.16 .16a.16 .16 0 0 '
+              + '1-.23 0M.55 .68l-.12 .12a.16 .16 0 0 1-.23-.23l.16-.16a.16 .16 0 0 1 .23 0" fill="none" stroke="#000" '
+              + 'stroke-width=".08"/></svg>',
     pageFullScreen: '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="M.1 .35v-.25h.25M.65 .1h.25v.25M.9 .65v.25h-.25'
                     + 'M.35 .9h-.25v-.25" fill="none" stroke="#000" stroke-width=".09"/></svg>',
   };
 
-  function about(title, html, copyText, aboutText, fullScreenText) {
+  function about(title, html, copyText, aboutText, fullScreenText, linkText) {
     aboutBox = document.getElementById('about');
     aboutBox.querySelector('.title').textContent = title;
     aboutBox.querySelector('.text').innerHTML = html;  // the program's own text
@@ -393,6 +396,7 @@ var suitePage = (function () {
     };
     make('pageAbout', aboutText, 'F1', '?', showAbout);
     make('pageCopy', copyText, 'Ctrl+C', pageSymbols.pageCopy, copyPicture);
+    make('pageLink', linkText, 'Ctrl+Shift+C', pageSymbols.pageLink, copyLink);
     make('pageFullScreen', fullScreenText, 'F11', pageSymbols.pageFullScreen, toggleFullScreen);
     document.body.appendChild(pageBar);
     placePageBar();
@@ -683,10 +687,45 @@ var suitePage = (function () {
     canvas.dataset.runs = String(++runs);
   }
 
+  // ---------------------------------------------------------------- the set-up's link
+
+  // The page's address carries the window's set-up (the program keeps it current); a
+  // link that asked for the run to start at once no longer does once it has.
+  function address(setUp) {
+    const url = new URL(window.location.href);
+    url.search = setUp ? '?' + setUp : '';
+    if (url.href !== window.location.href)
+      history.replaceState(history.state, '', url.href);
+  }
+
+  function copyLink() {
+    if (navigator.clipboard)
+      navigator.clipboard.writeText(window.location.href).catch(() => {});
+  }
+
+  // A link that could not be read whole: a short message over the page, gone at a tap.
+  function linkProblem(title, message) {
+    const box = document.createElement('div');
+    box.id = 'linkProblem';
+    box.setAttribute('role', 'alert');
+    box.title = title;
+    box.textContent = message;
+    const close = document.createElement('button');
+    close.type = 'button';
+    close.textContent = '\u00D7';
+    close.setAttribute('aria-label', 'Zavřít');
+    box.appendChild(close);
+    box.addEventListener('click', () => box.remove());
+    document.body.appendChild(box);
+  }
+
+  // The run a link asks for, once the page has been shown.
+  function startSoon(start) { setTimeout(() => call('web_clicked', start, 1), 0); }
+
   // "Konec": back to the launcher.
   function close() { window.location.assign('index.html'); }
 
-  return {open, viewport, setScale, control, style, bar, speed, sleep, setValue, setText, setChecked, setPlace, setShown, setColour,
+  return {open, viewport, setScale, control, style, bar, speed, sleep, address, linkProblem, startSoon, setValue, setText, setChecked, setPlace, setShown, setColour,
           setStartButton, shown, paint, framed, ask, run, runButton, runBar, runState, about, pictureAsSeen, close};
 })();
 

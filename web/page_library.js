@@ -60,9 +60,18 @@ mergeInto(LibraryManager.library, {
   page_run_state: function (state, fraction, progress, steps) {
     suitePage.runState(state, fraction, UTF8ToString(progress), steps);
   },
-  page_about: function (title, html, copy, about, fullScreen) {
+  page_about: function (title, html, copy, about, fullScreen, link) {
     suitePage.about(UTF8ToString(title), UTF8ToString(html), UTF8ToString(copy), UTF8ToString(about),
-                    UTF8ToString(fullScreen));
+                    UTF8ToString(fullScreen), UTF8ToString(link));
   },
   page_close: function () { suitePage.close(); },
+  page_location__deps: ['malloc'],
+  page_location: function () {
+    const href = window.location.href, size = lengthBytesUTF8(href) + 1, text = _malloc(size);
+    stringToUTF8(href, text, size);
+    return text;
+  },
+  page_address: function (setUp) { suitePage.address(UTF8ToString(setUp)); },
+  page_link_problem: function (title, message) { suitePage.linkProblem(UTF8ToString(title), UTF8ToString(message)); },
+  page_start_soon: function (start) { suitePage.startSoon(start); },
 });

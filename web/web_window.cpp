@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 
+#include "setup.h"
 #include "suite.h"
 
 // What the page does for the window (page_library.js).
@@ -37,8 +39,13 @@ void page_run(int running, double designedSeconds, const char* description);
 void page_run_button(int symbol, const char* name, const char* label, const char* tip);
 void page_run_bar(const char* name, const char* progressName, const char* pausedText, int right);
 void page_run_state(int state, double fraction, const char* progress, int steps);
-void page_about(const char* title, const char* html, const char* copy, const char* about, const char* fullScreen);
+void page_about(const char* title, const char* html, const char* copy, const char* about, const char* fullScreen,
+                const char* link);
 void page_close();
+char* page_location();  // the page's own address, allocated with malloc
+void page_address(const char* setUp);
+void page_link_problem(const char* title, const char* message);
+void page_start_soon(int start);
 }
 
 namespace {
@@ -100,15 +107,49 @@ WebWindow::WebWindow(Form& form) : form_(form)
                  form.runBarCorner() == Form::Corner::BottomRight);
     const std::string name = demonstration ? demonstration->title : form.programTitle();
     page_about(shell::aboutTitle(form.programTitle()).c_str(), shell::aboutHtml(name, whatItShows_).c_str(),
-               shell::kCopyCommand, shell::kAboutCommand, shell::kFullScreenCommand);
+               shell::kCopyCommand, shell::kAboutCommand, shell::kFullScreenCommand, shell::kCopyLinkCommand);
 
     Pacing& pacing = form.pacing();
     pacing.sleep = [](Pacing::Clock::duration d) {
         page_sleep(int(std::chrono::duration_cast<std::chrono::milliseconds>(d).count()));
     };
     form.setFrontEnd(this);
+    openLink();
     paintChanged();
     page_shown();
+}
+
+// The set-up the page's address carries, applied as the user would; what could not be
+// read is told; a link that asks for it starts the run once the page is shown.
+void WebWindow::openLink()
+{
+    std::string location;
+    if (char* href = page_location()) {
+        location = href;
+        std::free(href);
+    }
+    const setup::Applied applied = setup::apply(form_, programName(), location);
+    if (const std::string message = setup::message(applied); !message.empty())
+        page_link_problem(shell::kLinkProblem, message.c_str());
+    tellAddress();
+    if (applied.start && form_.startButton() >= 0)
+        page_start_soon(form_.startButton());
+}
+
+std::string WebWindow::programName() const
+{
+    const Demonstration* demonstration = demonstrationTitled(form_.programTitle());
+    return demonstration ? demonstration->program : form_.formName();
+}
+
+// The page's address follows the set-up (and the seed of the run it shows).
+void WebWindow::tellAddress()
+{
+    std::string now = setup::write(form_);
+    if (now == addressShown_)
+        return;
+    page_address(now.c_str());
+    addressShown_ = std::move(now);
 }
 
 WebWindow::~WebWindow()
@@ -197,7 +238,11 @@ void WebWindow::runControl(shell::Symbol symbol)
         showRunState();
 }
 
-void WebWindow::handled() { paintChanged(); }
+void WebWindow::handled()
+{
+    paintChanged();
+    tellAddress();
+}
 
 int WebWindow::ask(const std::string& title, const std::string& question)
 {
@@ -209,6 +254,7 @@ int WebWindow::ask(const std::string& title, const std::string& question)
 void WebWindow::runBegins()
 {
     designedBefore_ = form_.pacing().designedSeconds();
+    tellAddress();  // the seed the run draws from
     page_run(1, 0, "");
     showRunState();
 }

@@ -46,6 +46,9 @@ protected:
     void closeWindow() override;
 
 private:
+    void openLink();
+    void tellAddress();
+    std::string programName() const;
     // Hands the page what the surface changed since the last frame, as RGBA rows.
     void paintChanged();
     void serveClick(int control);
@@ -63,6 +66,7 @@ private:
         friend bool operator==(const RunShown&, const RunShown&) = default;
     };
     RunShown runShown_;  // what the page's run bar shows
+    std::string addressShown_;  // the set-up in the page's address
 };
 
 // A program's window in the browser: the program's Form, shown.

@@ -201,6 +201,43 @@ class RunSemantics(Browser):
         self.wait(lambda d: d.current_url.endswith('/glassecho.html'), 10)
 
 
+class Links(Browser):
+    """A link opens every page in its set-up and draws the desktop's picture of it
+    (tests/links.list), the address follows the set-up, a bad link is told."""
+
+    def links(self):
+        with open(os.path.join(ROOT, 'tests', 'links.list'), encoding='utf-8') as f:
+            return [line.split('|') for line in f.read().splitlines() if line and not line.startswith('#')]
+
+    def test_a_link_opens_every_page_in_its_set_up_and_draws_the_desktops_picture(self):
+        for program, link, written in self.links():
+            with self.subTest(program=program):
+                self.driver.get(self.site.url + program + '.html?' + link + '&start')
+                self.wait(lambda d: d.execute_script(
+                    "const c = document.getElementById('picture'); return c && c.dataset.runs === '1'"))
+                share, size = self.share_like(self.picture(), 'link_' + program)
+                print(f'{program}: {share:.5f} of {size[0]}x{size[1]} pixels alike', file=sys.stderr)
+                self.assertEqual(share, 1.0, 'the picture the desktop draws from the same link')
+                self.assertEqual(self.js('return location.search'), '?' + written,
+                                 'the address the desktop copies for the same set-up')
+                self.assertFalse(self.js("return !!document.getElementById('linkProblem')"))
+
+    def test_the_address_follows_the_options_and_a_bad_link_is_told(self):
+        self.open('interference')
+        self.assertEqual(self.js('return location.search'), '')
+        self.click('op20')
+        self.wait(lambda d: self.js('return location.search') == '?op20', 5)
+        self.click('op60')
+        self.wait(lambda d: self.js('return location.search') == '', 5)
+        self.driver.get(self.site.url + 'interference.html?op20&op99&HScroll1=1000')
+        self.wait(lambda d: d.execute_script("return !!document.getElementById('linkProblem')"), 20)
+        message = self.js("return document.getElementById('linkProblem').textContent")
+        self.assertIn('\u201Eop99\u201C', message)
+        self.assertTrue(self.js("return document.getElementById('op20').checked"), 'what could be read is applied')
+        self.assertEqual(self.js("return document.getElementById('HScroll1').value"), '1', 'the rest stays')
+        self.assertEqual(self.js('return location.search'), '?op20', 'the address keeps what was applied')
+
+
 class Question(Browser):
     def dialog(self):
         return self.js("const q = document.getElementById('question');"
