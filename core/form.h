@@ -47,6 +47,7 @@ inline constexpr const char* kNo = "Ne";
 inline constexpr const char* kKeys[] = {
     "Ctrl+C zkopíruje obrázek, jak je vidět",
     "Ctrl+Shift+C zkopíruje odkaz, který otevře ukázku s tímto nastavením",
+    "Ctrl+S uloží obrázek, jak je vidět, do souboru PNG",
     "Esc zastaví běžící animaci, P ji pozastaví a znovu rozběhne",
     "K posune pozastavenou animaci o jeden krok (bod, trasu, foton) a znovu ji pozastaví",
     "F11 přepne na celou obrazovku a zpět",
@@ -60,6 +61,10 @@ inline constexpr const char* kFullScreenCommand = "Celá obrazovka";
 // The set-up as a web link on the clipboard (Ctrl+Shift+C), and the title of the message
 // a link that could not be read whole gives.
 inline constexpr const char* kCopyLinkCommand = "Kopírovat odkaz";
+// What the window shows saved as a picture (Ctrl+S); the PNG's text fields.
+inline constexpr const char* kSavePictureCommand = "Uložit obrázek";
+inline constexpr const char* kPictureDescriptionKey = "Description";
+inline constexpr const char* kPictureLinkKey = "URL";
 inline constexpr const char* kLinkProblem = "Odkaz";
 
 // The run bar, shown while a run draws: its buttons (name, tooltip), its progress and

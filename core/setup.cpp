@@ -153,6 +153,22 @@ std::string link(const Form& form, std::string_view program, bool start)
     return std::string(kWebAddress) + "/" + std::string(program) + kPageSuffix + "?" + write(form, start);
 }
 
+std::string fileName(const Form& form, std::string_view program, std::string_view extension)
+{
+    std::string name(program), item;
+    std::string written = write(form);
+    written += '&';
+    for (std::size_t from = 0, to; (to = written.find('&', from)) != std::string::npos; from = to + 1) {
+        if (to == from || !decode(std::string_view(written).substr(from, to - from), item))
+            continue;
+        std::replace(item.begin(), item.end(), '=', '-');
+        if (name.size() + item.size() > 120)
+            break;
+        name += "_" + item;
+    }
+    return name + "." + std::string(extension);
+}
+
 std::string programOf(std::string_view text)
 {
     const std::size_t query = text.find('?');

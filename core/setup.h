@@ -29,6 +29,10 @@ std::string write(const Form& form, bool start = false);
 // The web link of the window's set-up: the site's address, the program's page, the set-up.
 std::string link(const Form& form, std::string_view program, bool start = false);
 
+// A file's name for what the window shows in this set-up: the program and the set-up's
+// items, e.g. "fringeworks_opFot10_HScroll1-2_seed-42.png".
+std::string fileName(const Form& form, std::string_view program, std::string_view extension);
+
 // What applying a text did: what could not be read (Czech, each naming the item), and
 // whether the run should start at once.
 struct Applied {

@@ -4,6 +4,10 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QImageWriter>
+#include <QStandardPaths>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +76,10 @@ DesktopWindow::DesktopWindow(Form& form)
     command(QString::fromUtf8(shell::kCopyLinkCommand), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] {
         if (!form_.isRunning())
             copyLink();
+    });
+    command(QString::fromUtf8(shell::kSavePictureCommand), QKeySequence::Save, [this] {
+        if (!form_.isRunning())
+            savePictureAs();
     });
     command(QString::fromUtf8(shell::kAboutCommand), QKeySequence(Qt::Key_F1), [this] {
         if (!form_.isRunning())
@@ -195,6 +203,29 @@ std::string DesktopWindow::programName() const
 {
     const Demonstration* demonstration = demonstrationTitled(form_.programTitle());
     return demonstration ? demonstration->program : form_.formName();
+}
+
+QString DesktopWindow::savePicture(const QString& path) const
+{
+    QImage picture = pictureAsSeen();
+    picture.setText(QString::fromUtf8(shell::kPictureDescriptionKey),
+                    QString::fromStdString(pictureDescription()));
+    picture.setText(QString::fromUtf8(shell::kPictureLinkKey), QString::fromStdString(setup::link(form_, programName())));
+    QImageWriter writer(path, "png");
+    return writer.write(picture) ? QString() : writer.errorString();
+}
+
+void DesktopWindow::savePictureAs()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString name = QString::fromStdString(setup::fileName(form_, programName(), "png"));
+    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(shell::kSavePictureCommand),
+                                                      QDir(folder).filePath(name), QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (const QString failed = savePicture(path); !failed.isEmpty())
+        QMessageBox::warning(this, QString::fromUtf8(shell::kSavePictureCommand),
+                             QStringLiteral("Obrázek se nepodařilo uložit do %1: %2").arg(path, failed));
 }
 
 void DesktopWindow::copyLink()

@@ -57,6 +57,13 @@ public:
     // captions and formulas on it (Ctrl+C while idle).
     void copyPicture();
     QImage pictureAsSeen() const;
+    // What the window shows (pictureAsSeen) as a PNG, with the picture's description and
+    // the set-up's link in its text fields: to `path` (an empty text when it was written,
+    // else why not), or where the user says in the save dialog (Ctrl+S while idle).
+    QString savePicture(const QString& path) const;
+    // What the picture shows and the settings it was drawn with.
+    std::string pictureDescription() const { return form_.describeDrawn(whatItShows_.toStdString()); }
+    void savePictureAs();
     // The web link of the window's set-up to the clipboard (Ctrl+Shift+C while idle).
     void copyLink();
     // Sets the window up from a link or its set-up part, as the user would; what could not

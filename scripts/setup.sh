@@ -9,7 +9,7 @@ desktop)
             fonts-liberation2 xvfb xdotool x11-utils x11-apps imagemagick
             appstream desktop-file-utils dpkg-dev file libxcb1-dev
             lintian qt6-svg-dev python3-pyatspi at-spi2-core dbus
-            openbox wmctrl python3-xlib locales) ;;
+            openbox wmctrl python3-xlib locales python3-pil) ;;
 web) packages=(emscripten cmake ninja-build fonts-liberation2 python3-fonttools python3-brotli) ;;
 browser) packages=(chromium chromium-driver python3-selenium python3-pil) ;;
 *) echo "usage: setup.sh [desktop|web|browser]" >&2; exit 2 ;;

@@ -8,12 +8,15 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "desktop_window.h"
 #include "golden.h"
 #include "program_windows.h"
 #include "rnd.h"
+#include "setup.h"
 
 namespace {
 struct Link {
@@ -71,4 +74,37 @@ TEST(Link, ABadLinkIsToldAndTheWindowKeepsItsDefaults)
     EXPECT_TRUE(window.form().isSelected("op20")) << "what could be read is applied";
     EXPECT_EQ(window.form().scrollValue("HScroll1"), 1) << "the speed out of range stays as it was";
     EXPECT_FALSE(window.form().isRunning());
+}
+
+// The picture to keep: what the window shows, labels included, as a PNG that a decoder
+// of its own (Pillow) reads back with the window's pixels, description and link.
+TEST(Keep, SavesThePictureAsSeenWithItsDescriptionAndLink)
+{
+    resetRnd();
+    Desktop<fringeworks::Animace> window;
+    window.pacing().setFree(true);
+    window.showOnScreen();
+    window.openLink(QStringLiteral("opFot10&seed=42&start"));
+    QTRY_VERIFY_WITH_TIMEOUT(window.pacing().steps() > 0 && !window.isRunning(), 20000);
+    QTemporaryDir folder;
+    const QString png = folder.filePath(QString::fromStdString(setup::fileName(window.form(), "fringeworks", "png")));
+    EXPECT_TRUE(png.endsWith("/fringeworks_opFot10_seed-42.png")) << png.toStdString();
+    ASSERT_EQ(window.savePicture(png), QString());
+    EXPECT_FALSE(window.savePicture(folder.filePath("no/such/folder/x.png")).isEmpty()) << "a failure is told";
+
+    const QImage seen = window.pictureAsSeen().convertToFormat(QImage::Format_RGB888);
+    QFile raw(folder.filePath("seen.rgb"));
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
+    for (int y = 0; y < seen.height(); ++y)
+        raw.write(reinterpret_cast<const char*>(seen.constScanLine(y)), seen.width() * 3);
+    raw.close();
+    QProcess check;
+    check.start(QStringLiteral("/usr/bin/python3"),
+                {QStringLiteral(SUITE_KEEP_CHECKS "/check_png.py"), png, raw.fileName(), QString::number(seen.width()),
+                 QString::number(seen.height()),
+                 QString::fromStdString(window.pictureDescription()),
+                 QString::fromStdString(setup::link(window.form(), "fringeworks"))});
+    ASSERT_TRUE(check.waitForFinished(20000));
+    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString()
+                                   << check.readAllStandardError().toStdString();
 }

@@ -332,6 +332,10 @@ var suitePage = (function () {
       e.preventDefault();
       return e.shiftKey ? copyLink() : copyPicture();
     }
+    if ((e.ctrlKey || e.metaKey) && (e.key === 's' || e.key === 'S')) {  // the picture, not the page
+      e.preventDefault();
+      return askToSave();
+    }
     if (!busy || question.open)
       return;
     if (runKeys[e.key] !== undefined) {
@@ -367,11 +371,13 @@ var suitePage = (function () {
     pageLink: '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="M.45 .32l.12-.12a.16 .16 0 0 1 .23 .23l-.16 .16a.16 .16 0 0 '
               + '1-.23 0M.55 .68l-.12 .12a.16 .16 0 0 1-.23-.23l.16-.16a.16 .16 0 0 1 .23 0" fill="none" stroke="#000" '
               + 'stroke-width=".08"/></svg>',
+    pageSave: '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="M.5 .12v.5M.3 .45l.2 .2l.2-.2M.15 .72v.14h.7v-.14" '
+              + 'fill="none" stroke="#000" stroke-width=".08"/></svg>',
     pageFullScreen: '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="M.1 .35v-.25h.25M.65 .1h.25v.25M.9 .65v.25h-.25'
                     + 'M.35 .9h-.25v-.25" fill="none" stroke="#000" stroke-width=".09"/></svg>',
   };
 
-  function about(title, html, copyText, aboutText, fullScreenText, linkText) {
+  function about(title, html, copyText, aboutText, fullScreenText, linkText, saveText) {
     aboutBox = document.getElementById('about');
     aboutBox.querySelector('.title').textContent = title;
     aboutBox.querySelector('.text').innerHTML = html;  // the program's own text
@@ -397,6 +403,7 @@ var suitePage = (function () {
     make('pageAbout', aboutText, 'F1', '?', showAbout);
     make('pageCopy', copyText, 'Ctrl+C', pageSymbols.pageCopy, copyPicture);
     make('pageLink', linkText, 'Ctrl+Shift+C', pageSymbols.pageLink, copyLink);
+    make('pageSave', saveText, 'Ctrl+S', pageSymbols.pageSave, askToSave);
     make('pageFullScreen', fullScreenText, 'F11', pageSymbols.pageFullScreen, toggleFullScreen);
     document.body.appendChild(pageBar);
     placePageBar();
@@ -687,6 +694,68 @@ var suitePage = (function () {
     canvas.dataset.runs = String(++runs);
   }
 
+  // ---------------------------------------------------------------- a picture to keep
+
+  function askToSave() {
+    if (!busy && !question.open)
+      Module._web_save_picture();
+  }
+
+  // The picture as seen as a PNG download, its texts (keyword: text) in iTXt chunks.
+  function savePicture(fileName, texts) {
+    pictureAsSeen().toBlob((blob) => blob.arrayBuffer().then((png) => {
+      const chunks = Object.entries(texts).map(([key, text]) => pngChunk('iTXt', concat(
+        [utf8(key), new Uint8Array([0, 0, 0, 0, 0]), utf8(text)])));
+      const bytes = new Uint8Array(png), end = bytes.length - 12;  // IEND, the last chunk
+      const file = new Blob([bytes.subarray(0, end), ...chunks, bytes.subarray(end)], {type: 'image/png'});
+      const link = document.createElement('a');
+      link.href = URL.createObjectURL(file);
+      link.download = fileName;
+      document.body.appendChild(link);
+      link.click();
+      link.remove();
+      setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+    }), 'image/png');
+  }
+
+  const utf8 = (text) => new TextEncoder().encode(text);
+  function concat(parts) {
+    const out = new Uint8Array(parts.reduce((n, p) => n + p.length, 0));
+    let at = 0;
+    for (const p of parts) {
+      out.set(p, at);
+      at += p.length;
+    }
+    return out;
+  }
+
+  // A PNG chunk: its length, type, data and the CRC-32 of type and data.
+  function pngChunk(type, data) {
+    const body = concat([utf8(type), data]);
+    const out = new Uint8Array(body.length + 8), view = new DataView(out.buffer);
+    view.setUint32(0, data.length);
+    out.set(body, 4);
+    view.setUint32(body.length + 4, crc32(body));
+    return out;
+  }
+
+  let crcTable = null;
+  function crc32(bytes) {
+    if (!crcTable) {
+      crcTable = new Uint32Array(256);
+      for (let n = 0; n < 256; n++) {
+        let c = n;
+        for (let k = 0; k < 8; k++)
+          c = c & 1 ? 0xEDB88320 ^ (c >>> 1) : c >>> 1;
+        crcTable[n] = c >>> 0;
+      }
+    }
+    let crc = 0xFFFFFFFF;
+    for (const b of bytes)
+      crc = crcTable[(crc ^ b) & 0xFF] ^ (crc >>> 8);
+    return (crc ^ 0xFFFFFFFF) >>> 0;
+  }
+
   // ---------------------------------------------------------------- the set-up's link
 
   // The page's address carries the window's set-up (the program keeps it current); a
@@ -725,7 +794,8 @@ var suitePage = (function () {
   // "Konec": back to the launcher.
   function close() { window.location.assign('index.html'); }
 
-  return {open, viewport, setScale, control, style, bar, speed, sleep, address, linkProblem, startSoon, setValue, setText, setChecked, setPlace, setShown, setColour,
+  return {open, viewport, setScale, control, style, bar, speed, sleep, address, linkProblem, startSoon, savePicture,
+          setValue, setText, setChecked, setPlace, setShown, setColour,
           setStartButton, shown, paint, framed, ask, run, runButton, runBar, runState, about, pictureAsSeen, close};
 })();
 

@@ -60,9 +60,13 @@ mergeInto(LibraryManager.library, {
   page_run_state: function (state, fraction, progress, steps) {
     suitePage.runState(state, fraction, UTF8ToString(progress), steps);
   },
-  page_about: function (title, html, copy, about, fullScreen, link) {
+  page_about: function (title, html, copy, about, fullScreen, link, save) {
     suitePage.about(UTF8ToString(title), UTF8ToString(html), UTF8ToString(copy), UTF8ToString(about),
-                    UTF8ToString(fullScreen), UTF8ToString(link));
+                    UTF8ToString(fullScreen), UTF8ToString(link), UTF8ToString(save));
+  },
+  page_save_picture: function (fileName, descriptionKey, description, linkKey, link) {
+    suitePage.savePicture(UTF8ToString(fileName), {[UTF8ToString(descriptionKey)]: UTF8ToString(description),
+                                                   [UTF8ToString(linkKey)]: UTF8ToString(link)});
   },
   page_close: function () { suitePage.close(); },
   page_location__deps: ['malloc'],

@@ -40,12 +40,14 @@ void page_run_button(int symbol, const char* name, const char* label, const char
 void page_run_bar(const char* name, const char* progressName, const char* pausedText, int right);
 void page_run_state(int state, double fraction, const char* progress, int steps);
 void page_about(const char* title, const char* html, const char* copy, const char* about, const char* fullScreen,
-                const char* link);
+                const char* link, const char* save);
 void page_close();
 char* page_location();  // the page's own address, allocated with malloc
 void page_address(const char* setUp);
 void page_link_problem(const char* title, const char* message);
 void page_start_soon(int start);
+void page_save_picture(const char* fileName, const char* descriptionKey, const char* description, const char* linkKey,
+                       const char* link);
 }
 
 namespace {
@@ -107,7 +109,8 @@ WebWindow::WebWindow(Form& form) : form_(form)
                  form.runBarCorner() == Form::Corner::BottomRight);
     const std::string name = demonstration ? demonstration->title : form.programTitle();
     page_about(shell::aboutTitle(form.programTitle()).c_str(), shell::aboutHtml(name, whatItShows_).c_str(),
-               shell::kCopyCommand, shell::kAboutCommand, shell::kFullScreenCommand, shell::kCopyLinkCommand);
+               shell::kCopyCommand, shell::kAboutCommand, shell::kFullScreenCommand, shell::kCopyLinkCommand,
+               shell::kSavePictureCommand);
 
     Pacing& pacing = form.pacing();
     pacing.sleep = [](Pacing::Clock::duration d) {
@@ -134,6 +137,13 @@ void WebWindow::openLink()
     tellAddress();
     if (applied.start && form_.startButton() >= 0)
         page_start_soon(form_.startButton());
+}
+
+void WebWindow::savePicture()
+{
+    page_save_picture(setup::fileName(form_, programName(), "png").c_str(), shell::kPictureDescriptionKey,
+                      form_.describeDrawn(whatItShows_).c_str(), shell::kPictureLinkKey,
+                      setup::link(form_, programName()).c_str());
 }
 
 std::string WebWindow::programName() const
@@ -385,6 +395,14 @@ EMSCRIPTEN_KEEPALIVE void web_speed(int control)
 {
     if (WebWindow* w = windowWith(control, Kind::HScrollBar))
         w->tellSpeed(control);
+}
+
+// What the window shows, to keep as a PNG: the page makes it, with the name, the
+// description and the link the program gives.
+EMSCRIPTEN_KEEPALIVE void web_save_picture()
+{
+    if (pageWindow && !pageWindow->form().isRunning())
+        pageWindow->savePicture();
 }
 
 // A button of the run bar: shell::Symbol.

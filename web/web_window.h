@@ -31,6 +31,8 @@ public:
     // A button of the run bar (what P, K and Esc do), and the run's state and progress
     // shown on the page now.
     void runControl(shell::Symbol symbol);
+    // What the window shows, to the page to keep as a PNG with its description and link.
+    void savePicture();
     // Tells the page a speed bar's setting, against the start-up speed.
     void tellSpeed(int control);
     void showRunState();

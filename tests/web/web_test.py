@@ -238,6 +238,29 @@ class Links(Browser):
         self.assertEqual(self.js('return location.search'), '?op20', 'the address keeps what was applied')
 
 
+    def test_the_picture_saved_is_the_window_as_seen_with_its_description_and_link(self):
+        folder = tempfile.mkdtemp(prefix='svetlo-saved-')
+        try:
+            self.driver.execute_cdp_cmd('Page.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': folder})
+            self.driver.get(self.site.url + 'fringeworks.html?opFot10&seed=42&start')
+            self.wait(lambda d: d.execute_script(
+                "const c = document.getElementById('picture'); return c && c.dataset.runs === '1'"))
+            # Ctrl+S (the page's button does the same, once the run's end has settled).
+            ActionChains(self.driver).key_down(Keys.CONTROL).send_keys('s').key_up(Keys.CONTROL).perform()
+            path = os.path.join(folder, 'fringeworks_opFot10_seed-42.png')
+            self.wait(lambda d: os.path.exists(path) and os.path.getsize(path) > 0, 10)
+            saved = Image.open(path)
+            saved.load()
+            seen = self.js("return suitePage.pictureAsSeen().toDataURL('image/png')")
+            seen = Image.open(io.BytesIO(base64.b64decode(seen.split(',', 1)[1]))).convert('RGB')
+            self.assertEqual(saved.convert('RGB').tobytes(), seen.tobytes(), 'the window as seen, labels included')
+            self.assertTrue(saved.text['Description'].startswith('Interference složená z jednotlivých'))
+            self.assertIn('Počet fotonů na bod: 10', saved.text['Description'])
+            self.assertTrue(saved.text['URL'].endswith('/fringeworks.html' + self.js('return location.search')))
+        finally:
+            shutil.rmtree(folder, ignore_errors=True)
+
+
 class Question(Browser):
     def dialog(self):
         return self.js("const q = document.getElementById('question');"
