@@ -146,22 +146,10 @@ std::uint32_t DrawingSurface::pixel(int x, int y) const
     return image_.row(y)[x];
 }
 
-Rect DrawingSurface::takeDirty()
-{
-    Rect r;
-    if (dirtyX0_ <= dirtyX1_ && dirtyY0_ <= dirtyY1_)
-        r = Rect{dirtyX0_, dirtyY0_, dirtyX1_ - dirtyX0_ + 1, dirtyY1_ - dirtyY0_ + 1};
-    dirtyX0_ = dirtyY0_ = std::numeric_limits<int>::max();
-    dirtyX1_ = dirtyY1_ = std::numeric_limits<int>::min();
-    return r;
-}
-
 void DrawingSurface::markDirty(int x0, int y0, int x1, int y1)
 {
-    dirtyX0_ = std::min(dirtyX0_, x0);
-    dirtyY0_ = std::min(dirtyY0_, y0);
-    dirtyX1_ = std::max(dirtyX1_, x1);
-    dirtyY1_ = std::max(dirtyY1_, y1);
+    shown_.add(x0, y0, x1, y1);
+    recorded_.add(x0, y0, x1, y1);
 }
 
 void DrawingSurface::counted(double referencePixels)

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <algorithm>
 #include <limits>
 
 #include "colour.h"
@@ -80,8 +81,10 @@ public:
     const Picture& image() const { return image_; }
     std::uint32_t pixel(int x, int y) const;  // in device pixels; 0 outside the picture
 
-    // What changed since the last call, in device pixels.
-    Rect takeDirty();
+    // What changed since the last call, in device pixels: for the screen, and for a
+    // recording of the run (each takes its own).
+    Rect takeDirty() { return shown_.take(); }
+    Rect takeRecordedDirty() { return recorded_.take(); }
 
     // The pace of the run that draws here: every operation tells it how many pixels of
     // the reference picture it touches (its time on the reference machine).
@@ -108,6 +111,20 @@ private:
     double dpr_ = 1.0;
     bool rasterising_ = true;
     std::uint64_t operations_ = 0;
-    int dirtyX0_ = std::numeric_limits<int>::max(), dirtyY0_ = std::numeric_limits<int>::max();
-    int dirtyX1_ = std::numeric_limits<int>::min(), dirtyY1_ = std::numeric_limits<int>::min();
+    // The bounds of what changed since it was last taken.
+    struct Changed {
+        int x0 = std::numeric_limits<int>::max(), y0 = std::numeric_limits<int>::max();
+        int x1 = std::numeric_limits<int>::min(), y1 = std::numeric_limits<int>::min();
+        void add(int ax0, int ay0, int ax1, int ay1)
+        {
+            x0 = std::min(x0, ax0), y0 = std::min(y0, ay0), x1 = std::max(x1, ax1), y1 = std::max(y1, ay1);
+        }
+        Rect take()
+        {
+            const Rect r = x0 <= x1 && y0 <= y1 ? Rect{x0, y0, x1 - x0 + 1, y1 - y0 + 1} : Rect{};
+            *this = {};
+            return r;
+        }
+    };
+    Changed shown_, recorded_;
 };

@@ -44,6 +44,13 @@ Form::Form(std::string formName, std::string title, Layout layout, std::string s
         if (frontEnd_)
             frontEnd_->showPicture();
     };
+    pacing_.frameReached = [this] {
+        if (!recording_)
+            return;
+        const auto began = std::chrono::steady_clock::now();
+        recording_->frameReached(surface_.image(), surface_.takeRecordedDirty(), pacing_.runSeconds());
+        recordingSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    };
 }
 
 Form::~Form() = default;
@@ -201,6 +208,14 @@ bool Form::isSpeedBar(int control) const
     return std::any_of(speeds_.begin(), speeds_.end(), [control](const Speed& s) { return s.bar == control; });
 }
 
+void Form::recordRun()
+{
+    if (running_ || startButton_ < 0)
+        return;
+    recordNext_ = true;
+    clicked(startButton_);
+}
+
 bool Form::isSpeedFrame(int control) const
 {
     return control >= 0 &&
@@ -320,6 +335,15 @@ void Form::run(const std::function<void()>& simulation, bool start)
     pacing_.begin(ownSteps_);
     if (frontEnd_)
         frontEnd_->runBegins();
+    recordingSeconds_ = 0;
+    if (start && std::exchange(recordNext_, false)) {
+        // From the picture as the run begins, in the client area's device pixels.
+        const Size client = surface_.clientSize();
+        const double dpr = surface_.devicePixelRatio();
+        surface_.takeRecordedDirty();
+        recording_ = std::make_unique<Recording>(
+            surface_.image(), Size{int(std::lround(client.width * dpr)), int(std::lround(client.height * dpr))});
+    }
     try {
         perform(simulation, start);
         while (!queuedRuns_.empty()) {
@@ -334,11 +358,18 @@ void Form::run(const std::function<void()>& simulation, bool start)
         queuedRuns_.clear();
     }
     rehearsalBase_.reset();
+    const bool recorded = recording_ != nullptr;
+    if (recorded) {
+        recording_->finish(surface_.image(), surface_.takeRecordedDirty(), pacing_.runSeconds());
+        recorded_ = std::move(recording_);
+    }
     pacing_.end();
     running_ = false;
     input_.runEnds();
     if (frontEnd_)
         frontEnd_->runEnded();
+    if (recorded && frontEnd_)
+        frontEnd_->recorded();
     if (input_.closeAfterRun()) {
         input_.discard();
         closeWindow();

@@ -13,6 +13,7 @@
 #include "drawing_surface.h"
 #include "layout.h"
 #include "pacing.h"
+#include "recording.h"
 #include "run_input.h"
 
 // The address of the accompanying text, shown in every window's title.
@@ -48,6 +49,7 @@ inline constexpr const char* kKeys[] = {
     "Ctrl+C zkopíruje obrázek, jak je vidět",
     "Ctrl+Shift+C zkopíruje odkaz, který otevře ukázku s tímto nastavením",
     "Ctrl+S uloží obrázek, jak je vidět, do souboru PNG",
+    "Ctrl+R spustí animaci, nahraje ji a uloží jako animovaný GIF",
     "Esc zastaví běžící animaci, P ji pozastaví a znovu rozběhne",
     "K posune pozastavenou animaci o jeden krok (bod, trasu, foton) a znovu ji pozastaví",
     "F11 přepne na celou obrazovku a zpět",
@@ -63,6 +65,8 @@ inline constexpr const char* kFullScreenCommand = "Celá obrazovka";
 inline constexpr const char* kCopyLinkCommand = "Kopírovat odkaz";
 // What the window shows saved as a picture (Ctrl+S); the PNG's text fields.
 inline constexpr const char* kSavePictureCommand = "Uložit obrázek";
+// Start's run recorded and saved as an animated GIF (Ctrl+R).
+inline constexpr const char* kRecordCommand = "Nahrát animaci";
 inline constexpr const char* kPictureDescriptionKey = "Description";
 inline constexpr const char* kPictureLinkKey = "URL";
 inline constexpr const char* kLinkProblem = "Odkaz";
@@ -141,6 +145,8 @@ public:
     virtual void runEnded() {}
     // The window closes ("Konec").
     virtual void closeWindow() = 0;
+    // A run that was recorded has ended (Form::recording): the front end offers to keep it.
+    virtual void recorded() {}
 };
 
 struct SpeedBar;
@@ -294,6 +300,12 @@ public:
     double rehearsalSeconds() const { return rehearsalSeconds_; }
     // The run marks the ends of its steps itself; otherwise every pacing wait ends one.
     void setOwnSteps(bool own) { ownSteps_ = own; }
+    // Start's run, recorded as it builds up (Recording); the front end hears `recorded`
+    // when it has ended, and the recording stays until the next. What recording took of
+    // the machine's time, in seconds.
+    void recordRun();
+    const Recording* recording() const { return recorded_.get(); }
+    double recordingSeconds() const { return recordingSeconds_; }
     // The label that asks for a click on Start; it goes when a run begins.
     void setPrompt(std::string_view label) { prompt_ = named<ControlRef>(label).index; }
     // The corner of the design where the run bar stands while a run draws: at its foot,
@@ -351,6 +363,9 @@ private:
     };
     std::vector<Speed> speeds_;
     std::vector<ControlState> loaded_;
+    bool recordNext_ = false;
+    std::unique_ptr<Recording> recording_, recorded_;
+    double recordingSeconds_ = 0;
     bool random_ = false;
     std::optional<unsigned long long> seedOfLastRun_;
     std::function<void()> startRun_;

@@ -121,11 +121,14 @@ void Pacing::pauseAtThisStep()
 void Pacing::boundary()
 {
     sinceLook_ = 0;
-    if (!free_ && owed_ >= kFrameSeconds) {
+    const bool frameDue = owed_ >= kFrameSeconds;
+    if (frameDue && frameReached)
+        frameReached();
+    if (!free_ && frameDue) {
         frame();
         return;
     }
-    if (free_)
+    if (free_ && frameDue)
         owed_ = 0;  // a free run owes nothing
     keepShowing();
 }

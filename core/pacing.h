@@ -136,6 +136,9 @@ public:
 
     // Shows the picture (set by the window that owns the run).
     std::function<void()> showPicture;
+    // Told at every frame boundary of the run's reference time, whether the run is paced
+    // or free and however fast the machine (a recording's frames; unset: nobody).
+    std::function<void()> frameReached;
     // Sleeps while the run waits for the reference machine; a front end whose page must
     // go on being served meanwhile (a browser's) sets its own. Unset: the thread sleeps.
     std::function<void(Clock::duration)> sleep;

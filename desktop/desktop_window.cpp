@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QImageWriter>
 #include <QStandardPaths>
@@ -81,6 +82,7 @@ DesktopWindow::DesktopWindow(Form& form)
         if (!form_.isRunning())
             savePictureAs();
     });
+    command(QString::fromUtf8(shell::kRecordCommand), QKeySequence(Qt::CTRL | Qt::Key_R), [this] { form_.recordRun(); });
     command(QString::fromUtf8(shell::kAboutCommand), QKeySequence(Qt::Key_F1), [this] {
         if (!form_.isRunning())
             about();
@@ -226,6 +228,33 @@ void DesktopWindow::savePictureAs()
     if (const QString failed = savePicture(path); !failed.isEmpty())
         QMessageBox::warning(this, QString::fromUtf8(shell::kSavePictureCommand),
                              QStringLiteral("Obrázek se nepodařilo uložit do %1: %2").arg(path, failed));
+}
+
+QString DesktopWindow::saveRecording(const QString& path) const
+{
+    const Recording* recording = form_.recording();
+    if (!recording)
+        return QStringLiteral("nic nebylo nahráno");
+    const std::vector<std::uint8_t> gif = recording->gif();
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(reinterpret_cast<const char*>(gif.data()), qint64(gif.size())) != qint64(gif.size()) ||
+        !file.flush())
+        return file.errorString();
+    return {};
+}
+
+void DesktopWindow::recorded()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString name = QString::fromStdString(setup::fileName(form_, programName(), "gif"));
+    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(shell::kRecordCommand),
+                                                      QDir(folder).filePath(name), QStringLiteral("GIF (*.gif)"));
+    if (path.isEmpty())
+        return;
+    if (const QString failed = saveRecording(path); !failed.isEmpty())
+        QMessageBox::warning(this, QString::fromUtf8(shell::kRecordCommand),
+                             QStringLiteral("Animaci se nepodařilo uložit do %1: %2").arg(path, failed));
 }
 
 void DesktopWindow::copyLink()

@@ -64,6 +64,10 @@ public:
     // What the picture shows and the settings it was drawn with.
     std::string pictureDescription() const { return form_.describeDrawn(whatItShows_.toStdString()); }
     void savePictureAs();
+    // The last run recorded (Ctrl+R records one) as an animated GIF: to `path` (an empty
+    // text when it was written, else why not), or where the user says in the save dialog,
+    // which opens as the recorded run ends.
+    QString saveRecording(const QString& path) const;
     // The web link of the window's set-up to the clipboard (Ctrl+Shift+C while idle).
     void copyLink();
     // Sets the window up from a link or its set-up part, as the user would; what could not
@@ -83,6 +87,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void recorded() override;
     void resizeEvent(QResizeEvent* event) override;
 
     // The Form's side.

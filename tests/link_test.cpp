@@ -7,7 +7,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +23,32 @@
 #include "setup.h"
 
 namespace {
+// The pixels of a picture as raw RGB, for a decoder of its own to compare with.
+QString rawPixels(const QImage& picture, const QString& path)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    QFile raw(path);
+    if (!raw.open(QIODevice::WriteOnly))
+        return {};
+    for (int y = 0; y < rgb.height(); ++y)
+        raw.write(reinterpret_cast<const char*>(rgb.constScanLine(y)), rgb.width() * 3);
+    return path;
+}
+
+// Runs one of the checks in tests/keep with Python: its verdict, empty when it agrees.
+std::string check(const char* script, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral(SUITE_KEEP_CHECKS "/") + script} + arguments);
+    if (!process.waitForFinished(30000))
+        return "the check did not finish";
+    const std::string said = (process.readAllStandardOutput() + process.readAllStandardError()).toStdString();
+    if (process.exitCode() != 0)
+        return said;
+    std::fprintf(stderr, "%s: %s", script, said.c_str());  // what it read, for the log
+    return {};
+}
+
 struct Link {
     QString program, link, written;
 };
@@ -92,19 +122,48 @@ TEST(Keep, SavesThePictureAsSeenWithItsDescriptionAndLink)
     ASSERT_EQ(window.savePicture(png), QString());
     EXPECT_FALSE(window.savePicture(folder.filePath("no/such/folder/x.png")).isEmpty()) << "a failure is told";
 
-    const QImage seen = window.pictureAsSeen().convertToFormat(QImage::Format_RGB888);
-    QFile raw(folder.filePath("seen.rgb"));
-    ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
-    for (int y = 0; y < seen.height(); ++y)
-        raw.write(reinterpret_cast<const char*>(seen.constScanLine(y)), seen.width() * 3);
-    raw.close();
-    QProcess check;
-    check.start(QStringLiteral("/usr/bin/python3"),
-                {QStringLiteral(SUITE_KEEP_CHECKS "/check_png.py"), png, raw.fileName(), QString::number(seen.width()),
-                 QString::number(seen.height()),
-                 QString::fromStdString(window.pictureDescription()),
-                 QString::fromStdString(setup::link(window.form(), "fringeworks"))});
-    ASSERT_TRUE(check.waitForFinished(20000));
-    EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardOutput().toStdString()
-                                   << check.readAllStandardError().toStdString();
+    const QImage seen = window.pictureAsSeen();
+    EXPECT_EQ(check("check_png.py", {png, rawPixels(seen, folder.filePath("seen.rgb")), QString::number(seen.width()),
+                                     QString::number(seen.height()), QString::fromStdString(window.pictureDescription()),
+                                     QString::fromStdString(setup::link(window.form(), "fringeworks"))}),
+              "");
+}
+
+// The build-up to keep: Ctrl+R records Start's run; the animated GIF, read back by a
+// decoder of its own, ends on the picture the run left and lasts the run's designed time.
+TEST(Keep, RecordsARunAsAnAnimationAtTheDesignedPace)
+{
+    for (const char* link : {"op20&opdc100", "opFot10&seed=42"}) {
+        resetRnd();
+        std::unique_ptr<DesktopWindow> window;
+        if (std::string(link).starts_with("op20"))
+            window = std::make_unique<Desktop<interference::frmInterference>>();
+        else
+            window = std::make_unique<Desktop<fringeworks::Animace>>();
+        window->form().pacing().setFree(true);
+        window->showOnScreen();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->openLink(QString::fromUtf8(link));
+        // The save dialog the recorded run opens is dismissed, as a user may.
+        QTimer dismiss;
+        QObject::connect(&dismiss, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        dismiss.start(10);
+        QTest::keyClick(window.get(), Qt::Key_R, Qt::ControlModifier);
+        dismiss.stop();
+        const Recording* recording = window->form().recording();
+        ASSERT_TRUE(recording) << link;
+        EXPECT_EQ(recording->approximated(), 0) << "every colour exact";
+        QTemporaryDir folder;
+        const QString gif = folder.filePath("run.gif");
+        ASSERT_EQ(window->saveRecording(gif), QString());
+        const QImage left = window->picture().copy(QRect(QPoint(0, 0), DesktopWindow::qsize(window->form().surface().clientSize())));
+        EXPECT_EQ(check("check_gif.py", {gif, rawPixels(left, folder.filePath("left.rgb")), QString::number(left.width()),
+                                         QString::number(left.height()),
+                                         QString::number(window->form().pacing().runSeconds())}),
+                  "")
+            << link;
+    }
 }
