@@ -337,12 +337,12 @@ void Form::run(const std::function<void()>& simulation, bool start)
         frontEnd_->runBegins();
     recordingSeconds_ = 0;
     if (start && std::exchange(recordNext_, false)) {
-        // From the picture as the run begins, in the client area's device pixels.
-        const Size client = surface_.clientSize();
-        const double dpr = surface_.devicePixelRatio();
+        // From the picture as the run begins: the area the window is designed for, in
+        // device pixels (the same on every front end, whatever the window's own size).
+        const double pixels = surface_.scale() * surface_.devicePixelRatio();
         surface_.takeRecordedDirty();
         recording_ = std::make_unique<Recording>(
-            surface_.image(), Size{int(std::lround(client.width * dpr)), int(std::lround(client.height * dpr))});
+            surface_.image(), Size{int(std::lround(design_.width * pixels)), int(std::lround(design_.height * pixels))});
     }
     try {
         perform(simulation, start);

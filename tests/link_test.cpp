@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QCryptographicHash>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -159,7 +160,15 @@ TEST(Keep, RecordsARunAsAnAnimationAtTheDesignedPace)
         QTemporaryDir folder;
         const QString gif = folder.filePath("run.gif");
         ASSERT_EQ(window->saveRecording(gif), QString());
-        const QImage left = window->picture().copy(QRect(QPoint(0, 0), DesktopWindow::qsize(window->form().surface().clientSize())));
+        const QImage left = window->picture().copy(QRect(QPoint(0, 0), DesktopWindow::qsize(window->form().design())));
+        // The same link gives the same bytes in the browser (web_test.py reads this list).
+        QFile digests(QStringLiteral(SUITE_GOLDEN_DIR "/recordings.list"));
+        ASSERT_TRUE(digests.open(QIODevice::ReadOnly));
+        QFile written(gif);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        const QString digest = QString::fromLatin1(QCryptographicHash::hash(written.readAll(), QCryptographicHash::Sha256).toHex());
+        EXPECT_TRUE(QString::fromUtf8(digests.readAll()).contains(QStringLiteral("|%1|%2\n").arg(QString::fromUtf8(link), digest)))
+            << link << ": the animation's SHA-256 is " << digest.toStdString();
         EXPECT_EQ(check("check_gif.py", {gif, rawPixels(left, folder.filePath("left.rgb")), QString::number(left.width()),
                                          QString::number(left.height()),
                                          QString::number(window->form().pacing().runSeconds())}),

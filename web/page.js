@@ -336,6 +336,10 @@ var suitePage = (function () {
       e.preventDefault();
       return askToSave();
     }
+    if ((e.ctrlKey || e.metaKey) && !e.shiftKey && (e.key === 'r' || e.key === 'R')) {  // a recording, not a reload
+      e.preventDefault();
+      return record();
+    }
     if (!busy || question.open)
       return;
     if (runKeys[e.key] !== undefined) {
@@ -371,13 +375,14 @@ var suitePage = (function () {
     pageLink: '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="M.45 .32l.12-.12a.16 .16 0 0 1 .23 .23l-.16 .16a.16 .16 0 0 '
               + '1-.23 0M.55 .68l-.12 .12a.16 .16 0 0 1-.23-.23l.16-.16a.16 .16 0 0 1 .23 0" fill="none" stroke="#000" '
               + 'stroke-width=".08"/></svg>',
+    pageRecord: '<svg viewBox="0 0 1 1" aria-hidden="true"><circle cx=".5" cy=".5" r=".3" fill="#c00000"/></svg>',
     pageSave: '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="M.5 .12v.5M.3 .45l.2 .2l.2-.2M.15 .72v.14h.7v-.14" '
               + 'fill="none" stroke="#000" stroke-width=".08"/></svg>',
     pageFullScreen: '<svg viewBox="0 0 1 1" aria-hidden="true"><path d="M.1 .35v-.25h.25M.65 .1h.25v.25M.9 .65v.25h-.25'
                     + 'M.35 .9h-.25v-.25" fill="none" stroke="#000" stroke-width=".09"/></svg>',
   };
 
-  function about(title, html, copyText, aboutText, fullScreenText, linkText, saveText) {
+  function about(title, html, copyText, aboutText, fullScreenText, linkText, saveText, recordText) {
     aboutBox = document.getElementById('about');
     aboutBox.querySelector('.title').textContent = title;
     aboutBox.querySelector('.text').innerHTML = html;  // the program's own text
@@ -404,6 +409,7 @@ var suitePage = (function () {
     make('pageCopy', copyText, 'Ctrl+C', pageSymbols.pageCopy, copyPicture);
     make('pageLink', linkText, 'Ctrl+Shift+C', pageSymbols.pageLink, copyLink);
     make('pageSave', saveText, 'Ctrl+S', pageSymbols.pageSave, askToSave);
+    make('pageRecord', recordText, 'Ctrl+R', pageSymbols.pageRecord, record);
     make('pageFullScreen', fullScreenText, 'F11', pageSymbols.pageFullScreen, toggleFullScreen);
     document.body.appendChild(pageBar);
     placePageBar();
@@ -701,21 +707,30 @@ var suitePage = (function () {
       Module._web_save_picture();
   }
 
+  // Start's run recorded; the program hands the animation to `download` as it ends.
+  function record() {
+    if (!busy && !question.open)
+      call('web_record', 0, 0);
+  }
+
   // The picture as seen as a PNG download, its texts (keyword: text) in iTXt chunks.
   function savePicture(fileName, texts) {
     pictureAsSeen().toBlob((blob) => blob.arrayBuffer().then((png) => {
       const chunks = Object.entries(texts).map(([key, text]) => pngChunk('iTXt', concat(
         [utf8(key), new Uint8Array([0, 0, 0, 0, 0]), utf8(text)])));
       const bytes = new Uint8Array(png), end = bytes.length - 12;  // IEND, the last chunk
-      const file = new Blob([bytes.subarray(0, end), ...chunks, bytes.subarray(end)], {type: 'image/png'});
-      const link = document.createElement('a');
-      link.href = URL.createObjectURL(file);
-      link.download = fileName;
-      document.body.appendChild(link);
-      link.click();
-      link.remove();
-      setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+      download(fileName, new Blob([bytes.subarray(0, end), ...chunks, bytes.subarray(end)], {type: 'image/png'}));
     }), 'image/png');
+  }
+
+  function download(fileName, file) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(file);
+    link.download = fileName;
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
   }
 
   const utf8 = (text) => new TextEncoder().encode(text);
@@ -795,7 +810,7 @@ var suitePage = (function () {
   function close() { window.location.assign('index.html'); }
 
   return {open, viewport, setScale, control, style, bar, speed, sleep, address, linkProblem, startSoon, savePicture,
-          setValue, setText, setChecked, setPlace, setShown, setColour,
+          download, setValue, setText, setChecked, setPlace, setShown, setColour,
           setStartButton, shown, paint, framed, ask, run, runButton, runBar, runState, about, pictureAsSeen, close};
 })();
 

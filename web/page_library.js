@@ -60,9 +60,12 @@ mergeInto(LibraryManager.library, {
   page_run_state: function (state, fraction, progress, steps) {
     suitePage.runState(state, fraction, UTF8ToString(progress), steps);
   },
-  page_about: function (title, html, copy, about, fullScreen, link, save) {
+  page_about: function (title, html, copy, about, fullScreen, link, save, record) {
     suitePage.about(UTF8ToString(title), UTF8ToString(html), UTF8ToString(copy), UTF8ToString(about),
-                    UTF8ToString(fullScreen), UTF8ToString(link), UTF8ToString(save));
+                    UTF8ToString(fullScreen), UTF8ToString(link), UTF8ToString(save), UTF8ToString(record));
+  },
+  page_save_file: function (fileName, bytes, size, type) {
+    suitePage.download(UTF8ToString(fileName), new Blob([HEAPU8.slice(bytes, bytes + size)], {type: UTF8ToString(type)}));
   },
   page_save_picture: function (fileName, descriptionKey, description, linkKey, link) {
     suitePage.savePicture(UTF8ToString(fileName), {[UTF8ToString(descriptionKey)]: UTF8ToString(description),

@@ -40,12 +40,13 @@ void page_run_button(int symbol, const char* name, const char* label, const char
 void page_run_bar(const char* name, const char* progressName, const char* pausedText, int right);
 void page_run_state(int state, double fraction, const char* progress, int steps);
 void page_about(const char* title, const char* html, const char* copy, const char* about, const char* fullScreen,
-                const char* link, const char* save);
+                const char* link, const char* save, const char* record);
 void page_close();
 char* page_location();  // the page's own address, allocated with malloc
 void page_address(const char* setUp);
 void page_link_problem(const char* title, const char* message);
 void page_start_soon(int start);
+void page_save_file(const char* fileName, const std::uint8_t* bytes, int size, const char* type);
 void page_save_picture(const char* fileName, const char* descriptionKey, const char* description, const char* linkKey,
                        const char* link);
 }
@@ -110,7 +111,7 @@ WebWindow::WebWindow(Form& form) : form_(form)
     const std::string name = demonstration ? demonstration->title : form.programTitle();
     page_about(shell::aboutTitle(form.programTitle()).c_str(), shell::aboutHtml(name, whatItShows_).c_str(),
                shell::kCopyCommand, shell::kAboutCommand, shell::kFullScreenCommand, shell::kCopyLinkCommand,
-               shell::kSavePictureCommand);
+               shell::kSavePictureCommand, shell::kRecordCommand);
 
     Pacing& pacing = form.pacing();
     pacing.sleep = [](Pacing::Clock::duration d) {
@@ -144,6 +145,14 @@ void WebWindow::savePicture()
     page_save_picture(setup::fileName(form_, programName(), "png").c_str(), shell::kPictureDescriptionKey,
                       form_.describeDrawn(whatItShows_).c_str(), shell::kPictureLinkKey,
                       setup::link(form_, programName()).c_str());
+}
+
+void WebWindow::recorded()
+{
+    if (const Recording* recording = form_.recording()) {
+        const std::vector<std::uint8_t> gif = recording->gif();
+        page_save_file(setup::fileName(form_, programName(), "gif").c_str(), gif.data(), int(gif.size()), "image/gif");
+    }
 }
 
 std::string WebWindow::programName() const
@@ -403,6 +412,13 @@ EMSCRIPTEN_KEEPALIVE void web_save_picture()
 {
     if (pageWindow && !pageWindow->form().isRunning())
         pageWindow->savePicture();
+}
+
+// Start's run, recorded; the animation is the page's to download when the run ends.
+EMSCRIPTEN_KEEPALIVE void web_record()
+{
+    if (pageWindow)
+        pageWindow->form().recordRun();
 }
 
 // A button of the run bar: shell::Symbol.

@@ -46,6 +46,7 @@ protected:
     void runBegins() override;
     void runEnded() override;
     void closeWindow() override;
+    void recorded() override;
 
 private:
     void openLink();

@@ -8,6 +8,7 @@ both ways, and goes back to the launcher with "Konec".
 """
 import base64
 import gzip
+import hashlib
 import io
 import os
 import shutil
@@ -257,6 +258,29 @@ class Links(Browser):
             self.assertTrue(saved.text['Description'].startswith('Interference složená z jednotlivých'))
             self.assertIn('Počet fotonů na bod: 10', saved.text['Description'])
             self.assertTrue(saved.text['URL'].endswith('/fringeworks.html' + self.js('return location.search')))
+        finally:
+            shutil.rmtree(folder, ignore_errors=True)
+
+
+    def test_a_recorded_run_is_the_desktops_animation_byte_for_byte(self):
+        with open(os.path.join(GOLDEN, 'recordings.list'), encoding='utf-8') as f:
+            recordings = [line.split('|') for line in f.read().splitlines() if line and not line.startswith('#')]
+        folder = tempfile.mkdtemp(prefix='svetlo-recorded-')
+        try:
+            self.driver.execute_cdp_cmd('Page.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': folder})
+            for program, link, digest in recordings:
+                with self.subTest(program=program):
+                    self.open(program)
+                    self.driver.get(self.site.url + program + '.html?' + link)
+                    self.wait(lambda d: d.execute_script(
+                        "const c = document.getElementById('picture'); return c && c.dataset.runs === '0'"), 20)
+                    before = set(os.listdir(folder))
+                    ActionChains(self.driver).key_down(Keys.CONTROL).send_keys('r').key_up(Keys.CONTROL).perform()
+                    self.wait(lambda d: self.runs() == 1 and not self.running())
+                    self.wait(lambda d: [n for n in set(os.listdir(folder)) - before if n.endswith('.gif')], 10)
+                    name = [n for n in set(os.listdir(folder)) - before if n.endswith('.gif')][0]
+                    with open(os.path.join(folder, name), 'rb') as f:
+                        self.assertEqual(hashlib.sha256(f.read()).hexdigest(), digest, name)
         finally:
             shutil.rmtree(folder, ignore_errors=True)
 
