@@ -4,8 +4,10 @@
 // takes for it (designed); then the run paced as a user gets it, with the longest
 // time the window went without being shown, the part of its time spent learning its
 // length for the progress shown, and the progress the run bar shows at half the run's
-// designed time.
+// designed time; with --record, the paced run recorded as an animation.
 #include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <chrono>
@@ -32,12 +34,15 @@ struct Measured {
     std::vector<const char*> options;  // chosen before the run
 };
 
-double timedRun(DesktopWindow& window)
+double timedRun(DesktopWindow& window, bool recorded = false)
 {
-    const Form& form = window.form();
+    Form& form = window.form();
     const char* start = form.controls()[form.startButton()].design->name;
     const auto begin = std::chrono::steady_clock::now();
-    window.control<QPushButton>(start)->click();
+    if (recorded)
+        form.recordRun();  // the save dialog it opens at the end is dismissed
+    else
+        window.control<QPushButton>(start)->click();
     return Seconds(std::chrono::steady_clock::now() - begin).count();
 }
 }  // namespace
@@ -57,8 +62,17 @@ int main(int argc, char** argv)
     programs.push_back({"fringew N500", windows["fringeworks"], {"opfot500"}});
     programs.push_back({"fringew N500S3", windows["fringeworks"], {"opfot500", "opPomalá"}});
     programs.push_back({"rozavezavu rek", windows["rozavezavu"], {"opRekonstrukce"}});
-    // --slowest: every program with its speed scroll bars at their slowest end.
+    // --slowest: every program with its speed scroll bars at their slowest end. --record:
+    // the paced run recorded as an animation, with what recording took of its time, the
+    // animation's size, how long writing it takes and the memory the recording held.
     const bool slowest = QCoreApplication::arguments().contains(QStringLiteral("--slowest"));
+    const bool record = QCoreApplication::arguments().contains(QStringLiteral("--record"));
+    QTimer dismiss;
+    QObject::connect(&dismiss, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    dismiss.start(10);
     std::printf("%s\n", slowest ? "at the slowest setting" : "at the start-up speed");
     std::printf("%-14s %10s %10s %12s %7s %11s %9s %14s %12s %10s\n", "program", "operations", "free s", "no drawing s",
                 "ratio", "designed s", "paced s", "longest gap ms", "progress %", "at half %");
@@ -96,13 +110,22 @@ int main(int argc, char** argv)
             if (Seconds(std::chrono::steady_clock::now() - began).count() >= f.rehearsedSteps().back().seconds / 2)
                 atHalf = 100 * f.progress()->fraction();
         };
-        const double paced = timedRun(*form);
+        const double paced = timedRun(*form, record);
         pacing.showPicture = show;
         const double gap = Seconds(form->form().pacing().longestGap()).count() * 1000;
         // What learning the run's length (its rehearsal) costs the paced run.
         const double progress = 100 * form->form().rehearsalSeconds() / paced;
         std::printf("%-14s %10llu %10.4f %12.4f %7.1f %11.2f %9.2f %14.1f %12.3f %10.1f\n", p.name.c_str(), operations,
                     free, arithmetic, free / arithmetic, designed, paced, gap, progress, atHalf);
+        if (const Recording* recording = form->form().recording(); record && recording) {
+            const auto writing = std::chrono::steady_clock::now();
+            const std::size_t bytes = recording->gif().size();
+            const double saved = Seconds(std::chrono::steady_clock::now() - writing).count();
+            std::printf("%-14s recorded: %d frames, %.2f s, recording %.2f %% of the run, GIF %.2f MB written in "
+                        "%.3f s, held %.1f MB, %d colours approximated\n",
+                        "", recording->frames(), recording->seconds(), 100 * form->form().recordingSeconds() / paced,
+                        bytes / 1e6, saved, recording->bytes() / 1e6, recording->approximated());
+        }
         std::fflush(stdout);
     }
     return 0;

@@ -162,8 +162,10 @@ Recording::Recording(const Picture& picture, Size area)
 std::uint8_t Recording::indexOf(std::uint32_t argb)
 {
     const std::uint32_t rgb = argb & 0xFFFFFF;
-    if (const auto found = index_.find(rgb); found != index_.end())
-        return found->second;
+    std::size_t slot = (rgb * 2654435761u) >> (32 - 14);
+    for (; colourKeys_[slot] != 0; slot = (slot + 1) & (kColourSlots - 1))
+        if (colourKeys_[slot] == rgb + 1)
+            return colourIndices_[slot];
     std::uint8_t index = 0;
     if (palette_.size() < 256) {
         index = std::uint8_t(palette_.size());
@@ -178,7 +180,12 @@ std::uint8_t Recording::indexOf(std::uint32_t argb)
                                               [&](auto a, auto b) { return distance(a) < distance(b); }) -
                              palette_.begin());
     }
-    index_.emplace(rgb, index);
+    // A picture of more colours than the table holds keeps finding the nearest.
+    if (coloursMet_ < kColourSlots / 2) {
+        colourKeys_[slot] = rgb + 1;
+        colourIndices_[slot] = index;
+        ++coloursMet_;
+    }
     return index;
 }
 
@@ -240,7 +247,7 @@ void Recording::finish(const Picture& picture, Rect changed, double seconds)
 
 std::size_t Recording::bytes() const
 {
-    std::size_t total = sizeof(*this) + palette_.capacity() * sizeof(std::uint32_t) + index_.size() * 16;
+    std::size_t total = sizeof(*this) + palette_.capacity() * sizeof(std::uint32_t) + kColourSlots * 5;
     for (const Frame& f : frames_)
         total += sizeof(Frame) + f.data.capacity();
     return total;

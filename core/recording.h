@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "picture.h"
@@ -49,7 +48,12 @@ private:
 
     Size area_;
     std::vector<std::uint32_t> palette_;
-    std::unordered_map<std::uint32_t, std::uint8_t> index_;
+    // The index of every colour met, by open addressing (a colour is looked up at every
+    // change of colour along a row).
+    static constexpr std::size_t kColourSlots = 1 << 14;
+    std::vector<std::uint32_t> colourKeys_ = std::vector<std::uint32_t>(kColourSlots, 0);  // colour + 1; 0: empty
+    std::vector<std::uint8_t> colourIndices_ = std::vector<std::uint8_t>(kColourSlots, 0);
+    std::size_t coloursMet_ = 0;
     int approximated_ = 0;
     std::vector<Frame> frames_;
     Rect pending_;  // changed since the last frame written

@@ -237,6 +237,16 @@ class Links(Browser):
         self.assertTrue(self.js("return document.getElementById('op20').checked"), 'what could be read is applied')
         self.assertEqual(self.js("return document.getElementById('HScroll1').value"), '1', 'the rest stays')
         self.assertEqual(self.js('return location.search'), '?op20', 'the address keeps what was applied')
+        # The launcher opens a link pasted into it.
+        self.driver.get(self.site.url + 'index.html')
+        self.js("const data = new DataTransfer(); data.setData('text', arguments[0]);"
+                "document.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data}))",
+                'https://svetlo-a-sipky.example.org/fringeworks.html?opFot10&seed=42')
+        self.wait(lambda d: self.js('return location.pathname').endswith('/fringeworks.html'), 10)
+        self.wait(lambda d: d.execute_script(
+            "const c = document.getElementById('picture'); return c && c.dataset.runs === '0'"), 20)
+        self.assertTrue(self.js("return document.getElementById('opFot10').checked"))
+        self.assertEqual(self.js('return location.search'), '?opFot10&seed=42')
 
 
     def test_the_picture_saved_is_the_window_as_seen_with_its_description_and_link(self):
@@ -280,7 +290,13 @@ class Links(Browser):
                     self.wait(lambda d: [n for n in set(os.listdir(folder)) - before if n.endswith('.gif')], 10)
                     name = [n for n in set(os.listdir(folder)) - before if n.endswith('.gif')][0]
                     with open(os.path.join(folder, name), 'rb') as f:
-                        self.assertEqual(hashlib.sha256(f.read()).hexdigest(), digest, name)
+                        gif = f.read()
+                    self.assertEqual(hashlib.sha256(gif).hexdigest(), digest, name)
+                    # Chromium decodes it as an image of the designed area.
+                    self.js("window.played = new Image(); window.played.src = arguments[0]",
+                            'data:image/gif;base64,' + base64.b64encode(gif).decode())
+                    self.wait(lambda d: self.js('return played.complete && played.naturalWidth > 0'), 10)
+                    self.assertEqual(self.js('return [played.naturalWidth, played.naturalHeight]'), [800, 600])
         finally:
             shutil.rmtree(folder, ignore_errors=True)
 
