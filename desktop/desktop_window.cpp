@@ -217,17 +217,27 @@ QString DesktopWindow::savePicture(const QString& path) const
     return writer.write(picture) ? QString() : writer.errorString();
 }
 
-void DesktopWindow::savePictureAs()
+// Asks where to keep what the window offers, in the user's pictures under a name made
+// from the set-up, and writes it there; what went wrong is told.
+void DesktopWindow::keep(const char* command, const char* extension, const QString& what,
+                         const std::function<QString(const QString&)>& write)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString name = QString::fromStdString(setup::fileName(form_, programName(), "png"));
-    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(shell::kSavePictureCommand),
-                                                      QDir(folder).filePath(name), QStringLiteral("PNG (*.png)"));
+    const QString name = QString::fromStdString(setup::fileName(form_, programName(), extension));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QString::fromUtf8(command), QDir(folder).filePath(name),
+                                     QStringLiteral("%1 (*.%2)").arg(QString::fromLatin1(extension).toUpper(),
+                                                                     QString::fromLatin1(extension)));
     if (path.isEmpty())
         return;
-    if (const QString failed = savePicture(path); !failed.isEmpty())
-        QMessageBox::warning(this, QString::fromUtf8(shell::kSavePictureCommand),
-                             QStringLiteral("Obrázek se nepodařilo uložit do %1: %2").arg(path, failed));
+    if (const QString failed = write(path); !failed.isEmpty())
+        QMessageBox::warning(this, QString::fromUtf8(command),
+                             QStringLiteral("%1 se nepodařilo uložit do %2: %3").arg(what, path, failed));
+}
+
+void DesktopWindow::savePictureAs()
+{
+    keep(shell::kSavePictureCommand, "png", QStringLiteral("Obrázek"), [this](const QString& path) { return savePicture(path); });
 }
 
 QString DesktopWindow::saveRecording(const QString& path) const
@@ -246,15 +256,7 @@ QString DesktopWindow::saveRecording(const QString& path) const
 
 void DesktopWindow::recorded()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString name = QString::fromStdString(setup::fileName(form_, programName(), "gif"));
-    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(shell::kRecordCommand),
-                                                      QDir(folder).filePath(name), QStringLiteral("GIF (*.gif)"));
-    if (path.isEmpty())
-        return;
-    if (const QString failed = saveRecording(path); !failed.isEmpty())
-        QMessageBox::warning(this, QString::fromUtf8(shell::kRecordCommand),
-                             QStringLiteral("Animaci se nepodařilo uložit do %1: %2").arg(path, failed));
+    keep(shell::kRecordCommand, "gif", QStringLiteral("Animaci"), [this](const QString& path) { return saveRecording(path); });
 }
 
 void DesktopWindow::copyLink()

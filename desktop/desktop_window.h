@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -99,6 +100,10 @@ protected:
     void closeWindow() override { close(); }
 
 private:
+    // Asks where to keep a picture or an animation and writes it there with `write`,
+    // which says why it could not; what went wrong is told.
+    void keep(const char* command, const char* extension, const QString& what,
+              const std::function<QString(const QString&)>& write);
     // Places the design area in the window and sizes the client area to it (not during a run).
     void placePage();
     // What takes its input during a run: the run bar and the speed bars.
