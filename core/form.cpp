@@ -214,6 +214,7 @@ void Form::recordRun()
         return;
     recordNext_ = true;
     clicked(startButton_);
+    recordNext_ = false;  // a Start that did not run (held before an Esc) records nothing later
 }
 
 bool Form::isSpeedFrame(int control) const
@@ -344,8 +345,17 @@ void Form::run(const std::function<void()>& simulation, bool start)
         recording_ = std::make_unique<Recording>(
             surface_.image(), Size{int(std::lround(design_.width * pixels)), int(std::lround(design_.height * pixels))});
     }
+    // The recording is of this run alone, not of the runs queued behind it.
+    const auto endRecording = [this] {
+        if (recording_) {
+            recording_->finish(surface_.image(), surface_.takeRecordedDirty(), pacing_.runSeconds());
+            recorded_ = std::move(recording_);
+        }
+    };
+    const bool recorded = recording_ != nullptr;
     try {
         perform(simulation, start);
+        endRecording();
         while (!queuedRuns_.empty()) {
             const auto [next, nextIsStart] = queuedRuns_.front();
             queuedRuns_.erase(queuedRuns_.begin());
@@ -357,12 +367,8 @@ void Form::run(const std::function<void()>& simulation, bool start)
         // Stopped by the user: what is drawn stays, nothing more of the run happens.
         queuedRuns_.clear();
     }
+    endRecording();  // a run stopped: what it drew
     rehearsalBase_.reset();
-    const bool recorded = recording_ != nullptr;
-    if (recorded) {
-        recording_->finish(surface_.image(), surface_.takeRecordedDirty(), pacing_.runSeconds());
-        recorded_ = std::move(recording_);
-    }
     pacing_.end();
     running_ = false;
     input_.runEnds();

@@ -213,7 +213,7 @@ void Recording::addFrame(const Picture& picture, Rect area)
 void Recording::closeLastFrame(double seconds)
 {
     const long long now = centiseconds(seconds);
-    frames_.back().centiseconds = int(std::min<long long>(65535, now - shownCentiseconds_));
+    frames_.back().centiseconds = int(std::clamp<long long>(now - shownCentiseconds_, 0, 65535));
     shownCentiseconds_ += frames_.back().centiseconds;
 }
 

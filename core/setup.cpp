@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "form.h"
+#include "suite.h"
 
 namespace setup {
 namespace {
@@ -146,6 +147,12 @@ std::string write(const Form& form, bool start)
     for (const std::string& item : items)
         text += (text.empty() ? "" : "&") + item;
     return text;
+}
+
+std::string programName(const Form& form)
+{
+    const Demonstration* demonstration = demonstrationTitled(form.programTitle());
+    return demonstration ? demonstration->program : form.formName();
 }
 
 std::string link(const Form& form, std::string_view program, bool start)

@@ -24,6 +24,9 @@ inline constexpr const char* kPageSuffix = ".html";
 inline constexpr const char* kStart = "start";
 inline constexpr const char* kSeed = "seed";
 
+// The program's name in links and file names ("fringeworks"), from its window.
+std::string programName(const Form& form);
+
 // The set-up part, without the question mark.
 std::string write(const Form& form, bool start = false);
 // The web link of the window's set-up: the site's address, the program's page, the set-up.

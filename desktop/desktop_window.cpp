@@ -201,11 +201,7 @@ QImage DesktopWindow::pictureAsSeen() const
     return picture;
 }
 
-std::string DesktopWindow::programName() const
-{
-    const Demonstration* demonstration = demonstrationTitled(form_.programTitle());
-    return demonstration ? demonstration->program : form_.formName();
-}
+std::string DesktopWindow::programName() const { return setup::programName(form_); }
 
 QString DesktopWindow::savePicture(const QString& path) const
 {

@@ -155,11 +155,7 @@ void WebWindow::recorded()
     }
 }
 
-std::string WebWindow::programName() const
-{
-    const Demonstration* demonstration = demonstrationTitled(form_.programTitle());
-    return demonstration ? demonstration->program : form_.formName();
-}
+std::string WebWindow::programName() const { return setup::programName(form_); }
 
 // The page's address follows the set-up (and the seed of the run it shows).
 void WebWindow::tellAddress()
