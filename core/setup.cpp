@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <utility>
 
 #include "form.h"
 #include "suite.h"
@@ -176,12 +177,24 @@ std::string fileName(const Form& form, std::string_view program, std::string_vie
     return name + "." + std::string(extension);
 }
 
+namespace {
+// A link's page and its set-up: "…/fringeworks.html?opFot10" is both; a text with no
+// question mark is a page when it looks like one ("…/fringeworks.html"), else a set-up.
+std::pair<std::string_view, std::string_view> pageAndSetUp(std::string_view text)
+{
+    if (const std::size_t query = text.find('?'); query != std::string_view::npos)
+        return {text.substr(0, query), text.substr(query + 1)};
+    const bool page = text.find('/') != std::string_view::npos ||
+                      (text.size() > 5 && text.substr(text.size() - 5) == kPageSuffix);
+    return page ? std::pair(text, std::string_view{}) : std::pair(std::string_view{}, text);
+}
+}  // namespace
+
 std::string programOf(std::string_view text)
 {
-    const std::size_t query = text.find('?');
-    if (query == std::string_view::npos)
+    std::string_view page = pageAndSetUp(text).first;
+    if (page.empty())
         return {};
-    std::string_view page = text.substr(0, query);
     if (const std::size_t slash = page.find_last_of('/'); slash != std::string_view::npos)
         page = page.substr(slash + 1);
     if (page.size() > 5 && page.substr(page.size() - 5) == kPageSuffix)
@@ -196,13 +209,11 @@ Applied apply(Form& form, std::string_view program, std::string_view text)
         applied.problems.push_back("odkaz je příliš dlouhý (" + std::to_string(text.size()) + " znaků)");
         return applied;
     }
-    if (const std::string named = programOf(text); !named.empty()) {
-        if (named != program) {
-            applied.problems.push_back("odkaz patří jinému programu, " + quoted(named));
-            return applied;
-        }
-        text = text.substr(text.find('?') + 1);
+    if (const std::string named = programOf(text); !named.empty() && named != program) {
+        applied.problems.push_back("odkaz patří jinému programu, " + quoted(named));
+        return applied;
     }
+    text = pageAndSetUp(text).second;
     if (const std::size_t fragment = text.find('#'); fragment != std::string_view::npos)
         text = text.substr(0, fragment);
 

@@ -143,6 +143,12 @@ TEST(SetUpLink, WhatCannotBeReadIsToldAndLeftAtTheDefaults)
         EXPECT_EQ(rndState(), rnd) << text << ": no seed was read";
         EXPECT_FALSE(applied.start) << text;
     }
+    // A page's address without a set-up, or a bare set-up: nothing to tell.
+    for (const char* plain : {"http://127.0.0.1:8000/fringeworks.html", "fringeworks.html", "", "opFot10"}) {
+        fringeworks::Animace opened;
+        opened.load();
+        EXPECT_TRUE(setup::apply(opened, "fringeworks", plain).problems.empty()) << plain;
+    }
     // What can be read of a link is applied all the same.
     fringeworks::Animace opened;
     opened.load();

@@ -226,6 +226,7 @@ class Links(Browser):
     def test_the_address_follows_the_options_and_a_bad_link_is_told(self):
         self.open('interference')
         self.assertEqual(self.js('return location.search'), '')
+        self.assertFalse(self.js("return !!document.getElementById('linkProblem')"), 'a page without a set-up is fine')
         self.click('op20')
         self.wait(lambda d: self.js('return location.search') == '?op20', 5)
         self.click('op60')
