@@ -209,6 +209,10 @@ void Pacing::obeyTheUser()
 
 void Pacing::holdWhilePaused()
 {
+    // What was drawn before the pause goes to the screen at once: the picture stands still
+    // from the pause on.
+    if (paused_ && !stopping_ && Clock::now() - lastShown_ >= std::chrono::milliseconds(1))
+        show();
     // A sleep may end early (the user's input wakes it): what it asked is looked at again.
     while (paused_ && !stopping_) {
         const auto now = Clock::now(), next = lastShown_ + kFrameInterval;
