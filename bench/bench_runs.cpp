@@ -4,7 +4,8 @@
 // takes for it (designed); then the run paced as a user gets it, with the longest
 // time the window went without being shown, the part of its time spent learning its
 // length for the progress shown, and the progress the run bar shows at half the run's
-// designed time; with --record, the paced run recorded as an animation.
+// designed time; with --record, the paced run recorded as an animation; with --refit,
+// the time and memory it takes to draw the picture again at a new scale.
 #include <QApplication>
 #include <QFileDialog>
 #include <QTimer>
@@ -67,6 +68,7 @@ int main(int argc, char** argv)
     // animation's size, how long writing it takes and the memory the recording held.
     const bool slowest = QCoreApplication::arguments().contains(QStringLiteral("--slowest"));
     const bool record = QCoreApplication::arguments().contains(QStringLiteral("--record"));
+    const bool refit = QCoreApplication::arguments().contains(QStringLiteral("--refit"));
     QTimer dismiss;
     QObject::connect(&dismiss, &QTimer::timeout, [] {
         if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
@@ -125,6 +127,20 @@ int main(int argc, char** argv)
                         "%.3f s, held %.1f MB, %d colours approximated\n",
                         "", recording->frames(), recording->seconds(), 100 * form->form().recordingSeconds() / paced,
                         bytes / 1e6, saved, recording->bytes() / 1e6, recording->approximated());
+        }
+        if (refit) {
+            // The picture of the four runs above (one drawn on the other where the program
+            // keeps what was drawn), drawn again at twice the scale and back.
+            DrawingSurface& surface = form->form().surface();
+            const Size client = surface.clientSize();
+            const double scale = surface.scale(), ratio = surface.devicePixelRatio();
+            const auto begin = std::chrono::steady_clock::now();
+            surface.rescale(scale * 2, ratio, {client.width * 2, client.height * 2});
+            const double twice = Seconds(std::chrono::steady_clock::now() - begin).count();
+            surface.rescale(scale, ratio, client);
+            std::printf("%-14s re-fit: %s, %.3f s at twice the scale, %.3f s in all, what was drawn held in %.1f MB\n", "",
+                        surface.redrawsExactly() ? "drawn again" : "resampled", twice,
+                        Seconds(std::chrono::steady_clock::now() - begin).count(), surface.retainedBytes() / 1e6);
         }
         std::fflush(stdout);
     }

@@ -91,7 +91,7 @@ Span within(double c, double r2, bool inclusive, long long minI, long long maxI)
 }  // namespace
 
 DrawingSurface::DrawingSurface(Size size, Colour back)
-    : BackColor(back), image_(size.expandedTo({1, 1}), toArgb(back)), client_(size)
+    : BackColor(back), image_(size.expandedTo({1, 1}), toArgb(back)), client_(size), cleared_(back)
 {
 }
 
@@ -107,6 +107,85 @@ void DrawingSurface::setScale(double scale, double devicePixelRatio)
     image_ = Picture({1, 1}, toArgb(BackColor));
     setClientSize(logical);
     image_.fill(toArgb(BackColor));
+    cleared_ = BackColor;
+    drawn_.clear();
+    drawnStates_.clear();
+    base_ = Picture();
+}
+
+void DrawingSurface::retain(bool circle, float a, float b, float c, float d, Colour colour)
+{
+    if (replaying_)
+        return;
+    if (drawn_.size() >= kMostRetained) {
+        // Too much to keep: the picture so far stands for it.
+        base_ = image_;
+        baseDensity_ = scale_ * dpr_;
+        drawn_.clear();
+        drawnStates_.clear();
+    }
+    const DrawingState state = drawingState();
+    if (drawnStates_.empty() || !(drawnStates_.back() == state))
+        drawnStates_.push_back(state);
+    drawn_.push_back({a, b, c, d, colour, std::uint32_t(drawnStates_.size() - 1) * 2 + (circle ? 1 : 0)});
+}
+
+std::size_t DrawingSurface::retainedBytes() const
+{
+    return drawn_.capacity() * sizeof(Drawn) + drawnStates_.capacity() * sizeof(DrawingState) +
+           std::size_t(base_.width()) * std::size_t(base_.height()) * 4;
+}
+
+void DrawingSurface::resampleBase()
+{
+    const double ratio = baseDensity_ / (scale_ * dpr_);  // old pixels per new pixel
+    const auto source = [ratio](int i, int last) {
+        return std::clamp(int(std::floor((i + 0.5) * ratio)), 0, last);
+    };
+    const int rows = std::min(image_.height(), int(std::ceil(base_.height() / ratio)));
+    const int columns = std::min(image_.width(), int(std::ceil(base_.width() / ratio)));
+    for (int y = 0; y < rows; ++y) {
+        const std::uint32_t* from = base_.row(source(y, base_.height() - 1));
+        std::uint32_t* to = image_.row(y);
+        for (int x = 0; x < columns; ++x)
+            to[x] = from[source(x, base_.width() - 1)];
+    }
+}
+
+void DrawingSurface::rescale(double scale, double devicePixelRatio, Size client)
+{
+    scale = scale > 0 ? scale : 1;
+    devicePixelRatio = devicePixelRatio > 0 ? devicePixelRatio : 1;
+    client = client.expandedTo({0, 0});
+    if (scale == scale_ && devicePixelRatio == dpr_ && client == client_)
+        return;
+    scale_ = scale;
+    dpr_ = devicePixelRatio;
+    client_ = client;
+    const Size device{int(std::ceil(client_.width * dpr_)), int(std::ceil(client_.height * dpr_))};
+    image_ = Picture(device.expandedTo({1, 1}), toArgb(cleared_));
+    if (rasterising_) {
+        if (!redrawsExactly())
+            resampleBase();
+        // Drawn again as it was drawn: in its drawing states, at no cost to a run.
+        const DrawingState now = drawingState();
+        Pacing* const paced = pacing;
+        const std::uint64_t counted = operations_;
+        pacing = nullptr;
+        replaying_ = true;
+        for (const Drawn& d : drawn_) {
+            setDrawingState(drawnStates_[d.how / 2]);
+            if (d.how % 2)
+                Circle(d.a, d.b, d.c, d.colour);
+            else
+                Line(d.a, d.b, d.c, d.d, d.colour);
+        }
+        replaying_ = false;
+        pacing = paced;
+        operations_ = counted;
+        setDrawingState(now);
+    }
+    markDirty(0, 0, image_.width() - 1, image_.height() - 1);
 }
 
 int DrawingSurface::penWidth() const
@@ -182,6 +261,7 @@ void DrawingSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
     counted((along + 1) * std::max<int>(1, DrawWidth));
     if (!rasterising_)
         return;
+    retain(false, x1, y1, x2, y2, colour);
     const double k = pixelsPerUnit();
     const double dx1 = x1 * k, dy1 = y1 * k, dx2 = x2 * k, dy2 = y2 * k;
     if (!finite(dx1, dy1, dx2, dy2))
@@ -336,6 +416,7 @@ void DrawingSurface::Circle(float x, float y, float r, Colour colour)
             (FillStyle != FillTransparent ? pi * radius * radius : 0));
     if (!rasterising_)
         return;
+    retain(true, x, y, r, 0, colour);
     const double k = pixelsPerUnit();
     const double R = std::fabs(double(r) * k);
     const double px = x * k, py = y * k;

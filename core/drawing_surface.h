@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 #include "colour.h"
 #include "pacing.h"
@@ -38,6 +39,7 @@ public:
     struct DrawingState {
         short ScaleMode, DrawWidth, DrawStyle, FillStyle;
         Colour FillColor, ForeColor, BackColor;
+        friend bool operator==(const DrawingState&, const DrawingState&) = default;
     };
     DrawingState drawingState() const
     {
@@ -60,6 +62,17 @@ public:
 
     // Sets the scale before anything is drawn (the picture starts anew in BackColor).
     void setScale(double scale, double devicePixelRatio = 1);
+    // The picture at another scale and client size (in window pixels at that scale),
+    // drawn again from what was drawn on it since it began, as if it had been drawn at
+    // that scale from the first. A picture of more than kMostRetained operations keeps
+    // the picture of its first ones instead, and that part is resampled (each new pixel
+    // takes the colour of the old pixel under its centre).
+    void rescale(double scale, double devicePixelRatio, Size client);
+    static constexpr std::size_t kMostRetained = std::size_t(1) << 20;
+    // Whether the picture would be drawn again exactly (nothing resampled).
+    bool redrawsExactly() const { return base_.size() == Size{}; }
+    // The memory what was drawn takes, in bytes.
+    std::size_t retainedBytes() const;
     double scale() const { return scale_; }
     double devicePixelRatio() const { return dpr_; }
 
@@ -105,8 +118,23 @@ private:
     int penWidth() const;
     void dottedWideLine(double x1, double y1, double x2, double y2, int width, std::uint32_t argb);
 
+    // What was drawn since the picture began (or since `base_`), to draw it again.
+    struct Drawn {
+        float a, b, c, d;  // a line's ends, or a circle's centre and radius
+        Colour colour;
+        std::uint32_t how;  // the drawing state's index in drawnStates_, times two; plus one for a circle
+    };
+    void retain(bool circle, float a, float b, float c, float d, Colour colour);
+    void resampleBase();
+
     Picture image_;
     Size client_;
+    std::vector<Drawn> drawn_;
+    std::vector<DrawingState> drawnStates_;
+    Picture base_;             // the picture before drawn_, when they were too many to keep
+    double baseDensity_ = 1;   // its device pixels per reference pixel
+    Colour cleared_;           // the colour the picture began in
+    bool replaying_ = false;
     double scale_ = 1.0;
     double dpr_ = 1.0;
     bool rasterising_ = true;
