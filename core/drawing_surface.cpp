@@ -108,6 +108,7 @@ void DrawingSurface::setScale(double scale, double devicePixelRatio)
     setClientSize(logical);
     image_.fill(toArgb(BackColor));
     cleared_ = BackColor;
+    resampled_ = false;
     drawn_.clear();
     drawnStates_.clear();
     base_ = Picture();
@@ -117,6 +118,7 @@ void DrawingSurface::retain(bool circle, float a, float b, float c, float d, Col
 {
     if (replaying_)
         return;
+    redraw();  // what is drawn now goes on the picture as it is at this scale
     if (drawn_.size() >= kMostRetained) {
         // Too much to keep: the picture so far stands for it.
         base_ = image_;
@@ -136,55 +138,67 @@ std::size_t DrawingSurface::retainedBytes() const
            std::size_t(base_.width()) * std::size_t(base_.height()) * 4;
 }
 
-void DrawingSurface::resampleBase()
+namespace {
+// `to` covered with `from`, which has `ratio` of its pixels to one of `to`: each pixel of
+// `to` takes the colour of the pixel of `from` under its centre.
+void resampleInto(const Picture& from, double ratio, Picture& to)
 {
-    const double ratio = baseDensity_ / (scale_ * dpr_);  // old pixels per new pixel
-    const auto source = [ratio](int i, int last) {
-        return std::clamp(int(std::floor((i + 0.5) * ratio)), 0, last);
-    };
-    const int rows = std::min(image_.height(), int(std::ceil(base_.height() / ratio)));
-    const int columns = std::min(image_.width(), int(std::ceil(base_.width() / ratio)));
+    const auto source = [ratio](int i, int last) { return std::clamp(int(std::floor((i + 0.5) * ratio)), 0, last); };
+    const int rows = std::min(to.height(), int(std::ceil(from.height() / ratio)));
+    const int columns = std::min(to.width(), int(std::ceil(from.width() / ratio)));
     for (int y = 0; y < rows; ++y) {
-        const std::uint32_t* from = base_.row(source(y, base_.height() - 1));
-        std::uint32_t* to = image_.row(y);
+        const std::uint32_t* row = from.row(source(y, from.height() - 1));
+        std::uint32_t* out = to.row(y);
         for (int x = 0; x < columns; ++x)
-            to[x] = from[source(x, base_.width() - 1)];
+            out[x] = row[source(x, from.width() - 1)];
     }
 }
+}  // namespace
 
-void DrawingSurface::rescale(double scale, double devicePixelRatio, Size client)
+void DrawingSurface::resample(double scale, double devicePixelRatio, Size client)
 {
     scale = scale > 0 ? scale : 1;
     devicePixelRatio = devicePixelRatio > 0 ? devicePixelRatio : 1;
     client = client.expandedTo({0, 0});
     if (scale == scale_ && devicePixelRatio == dpr_ && client == client_)
         return;
+    const Picture old = std::move(image_);
+    const double oldDensity = scale_ * dpr_;
     scale_ = scale;
     dpr_ = devicePixelRatio;
     client_ = client;
     const Size device{int(std::ceil(client_.width * dpr_)), int(std::ceil(client_.height * dpr_))};
     image_ = Picture(device.expandedTo({1, 1}), toArgb(cleared_));
-    if (rasterising_) {
-        if (!redrawsExactly())
-            resampleBase();
-        // Drawn again as it was drawn: in its drawing states, at no cost to a run.
-        const DrawingState now = drawingState();
-        Pacing* const paced = pacing;
-        const std::uint64_t counted = operations_;
-        pacing = nullptr;
-        replaying_ = true;
-        for (const Drawn& d : drawn_) {
-            setDrawingState(drawnStates_[d.how / 2]);
-            if (d.how % 2)
-                Circle(d.a, d.b, d.c, d.colour);
-            else
-                Line(d.a, d.b, d.c, d.d, d.colour);
-        }
-        replaying_ = false;
-        pacing = paced;
-        operations_ = counted;
-        setDrawingState(now);
+    resampleInto(old, oldDensity / (scale_ * dpr_), image_);
+    resampled_ = rasterising_;
+    markDirty(0, 0, image_.width() - 1, image_.height() - 1);
+}
+
+void DrawingSurface::redraw()
+{
+    if (!resampled_)
+        return;
+    resampled_ = false;
+    image_.fill(toArgb(cleared_));
+    if (!redrawsExactly())
+        resampleInto(base_, baseDensity_ / (scale_ * dpr_), image_);
+    // Drawn again as it was drawn: in its drawing states, at no cost to a run.
+    const DrawingState now = drawingState();
+    Pacing* const paced = pacing;
+    const std::uint64_t counted = operations_;
+    pacing = nullptr;
+    replaying_ = true;
+    for (const Drawn& d : drawn_) {
+        setDrawingState(drawnStates_[d.how / 2]);
+        if (d.how % 2)
+            Circle(d.a, d.b, d.c, d.colour);
+        else
+            Line(d.a, d.b, d.c, d.d, d.colour);
     }
+    replaying_ = false;
+    pacing = paced;
+    operations_ = counted;
+    setDrawingState(now);
     markDirty(0, 0, image_.width() - 1, image_.height() - 1);
 }
 

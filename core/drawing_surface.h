@@ -67,8 +67,17 @@ public:
     // that scale from the first. A picture of more than kMostRetained operations keeps
     // the picture of its first ones instead, and that part is resampled (each new pixel
     // takes the colour of the old pixel under its centre).
-    void rescale(double scale, double devicePixelRatio, Size client);
+    void rescale(double scale, double devicePixelRatio, Size client)
+    {
+        resample(scale, devicePixelRatio, client);
+        redraw();
+    }
     static constexpr std::size_t kMostRetained = std::size_t(1) << 20;
+    // The same in two parts: at once, the picture resampled; then (redraw) drawn again
+    // exactly. Drawing on a resampled picture draws it again first.
+    void resample(double scale, double devicePixelRatio, Size client);
+    void redraw();
+    bool resampled() const { return resampled_; }
     // Whether the picture would be drawn again exactly (nothing resampled).
     bool redrawsExactly() const { return base_.size() == Size{}; }
     // The memory what was drawn takes, in bytes.
@@ -125,7 +134,6 @@ private:
         std::uint32_t how;  // the drawing state's index in drawnStates_, times two; plus one for a circle
     };
     void retain(bool circle, float a, float b, float c, float d, Colour colour);
-    void resampleBase();
 
     Picture image_;
     Size client_;
@@ -135,6 +143,7 @@ private:
     double baseDensity_ = 1;   // its device pixels per reference pixel
     Colour cleared_;           // the colour the picture began in
     bool replaying_ = false;
+    bool resampled_ = false;  // the picture resampled at this scale, not yet drawn again
     double scale_ = 1.0;
     double dpr_ = 1.0;
     bool rasterising_ = true;

@@ -108,3 +108,24 @@ TEST(Refit, APictureOfMoreOperationsThanAreKeptIsResampledAndWhatFollowsIsDrawnA
     s.rescale(1, 1, {200, 100});
     EXPECT_TRUE(s.image() == before) << "at its old scale the picture it was";
 }
+
+TEST(Refit, AResampledPictureIsDrawnAgainBeforeAnythingIsDrawnOnIt)
+{
+    const auto draw = [](DrawingSurface& s) {
+        s.DrawWidth = 2;
+        s.Circle(1500, 1500, 900, colours::red);
+        s.DrawWidth = 1;
+        s.Line(0, 0, 3000, 2000, colours::blue);
+    };
+    DrawingSurface exact({200, 150}), quick({200, 150});
+    draw(exact);
+    draw(quick);
+    exact.rescale(1.7, 1, {340, 255});
+    quick.resample(1.7, 1, {340, 255});
+    EXPECT_TRUE(quick.resampled());
+    EXPECT_FALSE(quick.image() == exact.image()) << "the old pixels, magnified";
+    exact.Line(3000, 0, 0, 2000, colours::green);
+    quick.Line(3000, 0, 0, 2000, colours::green);
+    EXPECT_FALSE(quick.resampled());
+    EXPECT_TRUE(quick.image() == exact.image());
+}

@@ -12,6 +12,7 @@ var suitePage = (function () {
   let busy = false;  // the program is serving an event (a run, a question)
   let runs = 0;
 
+  const kRedrawAfter = 150;  // ms the viewport keeps its size before the picture is drawn again
   const css = (rgb) => '#' + rgb.toString(16).padStart(6, '0');
 
   function open(caption, description, width, height) {
@@ -31,11 +32,35 @@ var suitePage = (function () {
     document.addEventListener('click', holdClick, true);
     document.addEventListener('pointerdown', holdPointer, true);
     document.addEventListener('keydown', onKey, true);
-    window.addEventListener('resize', () => {
-      place();
-      placeRunBar();
-      placePageBar();
-    });
+    window.addEventListener('resize', refit);
+    watchPixelRatio();
+  }
+
+  // The window fits the viewport again when its size or pixel ratio changes (a rotation,
+  // browser zoom, another screen); during a run the program does it as the run ends.
+  let redrawSoon = 0;
+  function refit() {
+    if (typeof Module !== 'undefined' && Module._web_refit) {
+      Module._web_refit();
+      // The picture, resampled at once, is drawn again exactly when the size settles.
+      clearTimeout(redrawSoon);
+      canvas.dataset.redrawn = 'no';
+      redrawSoon = setTimeout(() => {
+        Module._web_redraw();
+        canvas.dataset.redrawn = 'yes';
+      }, kRedrawAfter);
+    }
+    place();
+    placeRunBar();
+    placePageBar();
+  }
+
+  function watchPixelRatio() {
+    const ratio = window.devicePixelRatio || 1;
+    window.matchMedia('(resolution: ' + ratio + 'dppx)').addEventListener('change', () => {
+      refit();
+      watchPixelRatio();
+    }, {once: true});
   }
 
   function viewport() { return {width: window.innerWidth, height: window.innerHeight}; }

@@ -70,18 +70,7 @@ WebWindow::WebWindow(Form& form) : form_(form)
     const Demonstration* demonstration = demonstrationTitled(form.programTitle());
     whatItShows_ = demonstration ? demonstration->description : "";
     page_open(form.windowCaption().c_str(), whatItShows_.c_str(), design.width, design.height);
-    // The window fills the browser's viewport as the desktop's fills its screen: magnified
-    // by one factor, or drawn smaller on a viewport smaller than the reference screen. The
-    // picture is drawn in the screen's own pixels, so it is crisp at any pixel ratio.
-    const Size viewport{page_viewport_width(), page_viewport_height()};
-    const double scale = scaleToFill(viewport, viewport, design);
-    const double shrink = std::min(1.0, scale);
-    const double devicePixels = std::max(1.0, scale) * std::max(0.25, page_device_pixel_ratio());
-    DrawingSurface& surface = form.surface();
-    surface.setScale(shrink, devicePixels);
-    surface.setClientSize({int(std::lround(design.width * shrink)), int(std::lround(design.height * shrink))});
-    page_scale(scale, int(std::ceil(design.width * shrink * devicePixels)),
-               int(std::ceil(design.height * shrink * devicePixels)), cssColour(surface.BackColor));
+    fit(true);
 
     const std::vector<ControlState>& controls = form.controls();
     for (int i = 0; i < int(controls.size()); ++i) {
@@ -121,6 +110,49 @@ WebWindow::WebWindow(Form& form) : form_(form)
     openLink();
     paintChanged();
     page_shown();
+}
+
+// The window fills the browser's viewport as the desktop's fills its screen: magnified by
+// one factor, or drawn smaller on a viewport smaller than the reference screen. The picture
+// is drawn in the screen's own pixels, so it is crisp at any pixel ratio. Fitted again, the
+// picture is drawn again at the new scale.
+void WebWindow::fit(bool first)
+{
+    const Size design = form_.design();
+    const Size viewport{page_viewport_width(), page_viewport_height()};
+    const double scale = scaleToFill(viewport, viewport, design);
+    const double shrink = std::min(1.0, scale);
+    const double devicePixels = std::max(1.0, scale) * std::max(0.25, page_device_pixel_ratio());
+    const Size client{int(std::lround(design.width * shrink)), int(std::lround(design.height * shrink))};
+    DrawingSurface& surface = form_.surface();
+    if (!first && scale == scale_ && surface.devicePixelRatio() == devicePixels && surface.scale() == shrink)
+        return;
+    scale_ = scale;
+    if (first) {
+        surface.setScale(shrink, devicePixels);
+        surface.setClientSize(client);
+    } else {
+        surface.resample(shrink, devicePixels, client);  // drawn again exactly by redraw()
+    }
+    page_scale(scale, int(std::ceil(design.width * shrink * devicePixels)),
+               int(std::ceil(design.height * shrink * devicePixels)), cssColour(surface.BackColor));
+    if (!first)
+        paintChanged();
+}
+
+void WebWindow::redraw()
+{
+    if (form_.isRunning())
+        return;
+    form_.surface().redraw();
+    paintChanged();
+}
+
+void WebWindow::refit()
+{
+    refitAfterTheRun_ = form_.isRunning();
+    if (!refitAfterTheRun_)
+        fit(false);
 }
 
 // The set-up the page's address carries, applied as the user would; what could not be
@@ -276,6 +308,11 @@ void WebWindow::runBegins()
 
 void WebWindow::runEnded()
 {
+    if (refitAfterTheRun_) {
+        refitAfterTheRun_ = false;
+        fit(false);
+        form_.surface().redraw();
+    }
     paintChanged();
     runShown_ = {};
     page_run(0, form_.pacing().designedSeconds() - designedBefore_, form_.describeDrawn(whatItShows_).c_str());
@@ -415,6 +452,20 @@ EMSCRIPTEN_KEEPALIVE void web_record()
 {
     if (pageWindow)
         pageWindow->form().recordRun();
+}
+
+// The viewport's size or pixel ratio changed: the window fits it again (after the run).
+EMSCRIPTEN_KEEPALIVE void web_refit()
+{
+    if (pageWindow)
+        pageWindow->refit();
+}
+
+// The viewport has kept its size a moment: the picture, resampled, is drawn again exactly.
+EMSCRIPTEN_KEEPALIVE void web_redraw()
+{
+    if (pageWindow)
+        pageWindow->redraw();
 }
 
 // A button of the run bar: shell::Symbol.

@@ -37,6 +37,12 @@ public:
     void tellSpeed(int control);
     void showRunState();
 
+    // The viewport changed (its size, its pixel ratio): the window is shown at the scale
+    // that fills it, the picture resampled at once; during a run, when it ends. Then
+    // (redraw, once the viewport keeps its size) the picture is drawn again exactly.
+    void refit();
+    void redraw();
+
     void showPicture() override;
 
 protected:
@@ -49,6 +55,7 @@ protected:
     void recorded() override;
 
 private:
+    void fit(bool first);
     void openLink();
     void tellAddress();
     std::string programName() const;
@@ -70,6 +77,8 @@ private:
     };
     RunShown runShown_;  // what the page's run bar shows
     std::string addressShown_;  // the set-up in the page's address
+    double scale_ = 0;  // the page's magnification
+    bool refitAfterTheRun_ = false;
 };
 
 // A program's window in the browser: the program's Form, shown.

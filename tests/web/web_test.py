@@ -57,11 +57,11 @@ class Browser(unittest.TestCase):
         cls.site.__exit__(None, None, None)
         shutil.rmtree(cls.profile, ignore_errors=True)
 
-    def open(self, program):
+    def open(self, program, viewport=VIEWPORT):
         self.driver.get(self.site.url + program + '.html')
         self.wait(lambda d: d.execute_script(
             "const c = document.getElementById('picture'); return c && c.dataset.runs === '0'"), 20)
-        self.assertEqual(self.js('return [innerWidth, innerHeight]'), list(VIEWPORT))
+        self.assertEqual(self.js('return [innerWidth, innerHeight]'), list(viewport))
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)
@@ -300,6 +300,68 @@ class Links(Browser):
                     self.assertEqual(self.js('return [played.naturalWidth, played.naturalHeight]'), [800, 600])
         finally:
             shutil.rmtree(folder, ignore_errors=True)
+
+
+class Refit(Browser):
+    """A tablet turned: the page fits its new viewport and draws its picture at the new scale."""
+    LANDSCAPE, PORTRAIT = (1024, 768), (768, 1024)
+
+    def turn(self, size):
+        width, height = size
+        self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+            'width': width, 'height': height, 'deviceScaleFactor': 1, 'mobile': False,
+            'screenOrientation': {'type': 'portraitPrimary', 'angle': 0} if height > width
+            else {'type': 'landscapePrimary', 'angle': 90}})
+
+    def tearDown(self):
+        self.driver.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
+
+    def drawn(self, folder, size):
+        """The golden picture's runs, drawn in a page opened at `size`."""
+        self.turn(size)
+        self.open(folder, size)
+        for options in GOLDEN_RUNS[folder][1]:
+            for option in options:
+                self.click(option)
+            self.run_to_end()
+        return self.picture()
+
+    def fitted(self, size):
+        """Waits until the page has fitted `size` and drawn its picture again; then the whole
+        window is in the viewport, with no scroll bars."""
+        width = min(size[0] / 800, size[1] / 600) * 800
+        self.wait(lambda d: self.js("const c = document.getElementById('picture');"
+                                    "return c.width === arguments[0] && c.dataset.redrawn === 'yes'",
+                                    round(min(width, 800) * max(1, width / 800))), 10)
+        inside = self.js("const r = document.getElementById('window').getBoundingClientRect();"
+                         "const e = document.documentElement;"
+                         "return [r.left >= 0, r.top >= 0, r.right <= innerWidth, r.bottom <= innerHeight,"
+                         "        e.scrollWidth <= innerWidth, e.scrollHeight <= innerHeight]")
+        self.assertEqual(inside, [True] * 6, 'window within the viewport, no scroll bars')
+
+    def test_every_page_turned_to_portrait_and_back_draws_its_picture_at_the_new_scale(self):
+        for folder, *_ in programs():
+            with self.subTest(program=folder):
+                portrait = self.drawn(folder, self.PORTRAIT)
+                landscape = self.drawn(folder, self.LANDSCAPE)
+                self.turn(self.PORTRAIT)
+                self.fitted(self.PORTRAIT)
+                self.assertEqual(self.picture().tobytes(), portrait.tobytes(), 'turned, as drawn in portrait')
+                self.turn(self.LANDSCAPE)
+                self.fitted(self.LANDSCAPE)
+                self.assertEqual(self.picture().tobytes(), landscape.tobytes(), 'turned back, as before')
+
+    def test_a_page_turned_during_a_run_fits_when_the_run_ends(self):
+        portrait = self.drawn('interference', self.PORTRAIT)
+        self.turn(self.LANDSCAPE)
+        self.open('interference', self.LANDSCAPE)
+        self.start_button().click()
+        self.wait(lambda d: self.running())
+        self.turn(self.PORTRAIT)
+        self.assertTrue(self.running())
+        self.wait(lambda d: not self.running())
+        self.fitted(self.PORTRAIT)
+        self.assertEqual(self.picture().tobytes(), portrait.tobytes())
 
 
 class Question(Browser):
