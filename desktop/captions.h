@@ -25,6 +25,12 @@ public:
     Caption(const QString& text, Qt::Alignment alignment, QWidget* parent);
     // Lays the caption out for the box it has now.
     void fit();
+    // Puts the caption back in its designed box (to be fitted again).
+    void placeAsDesigned(const QRect& box)
+    {
+        grownLeft_ = 0;
+        setGeometry(box);
+    }
     // How far left of its designed place the box begins (a centred or right-aligned
     // caption that grew); a run that moves the caption moves its designed place.
     int grownLeft() const { return grownLeft_; }

@@ -35,7 +35,8 @@ int twipsToPixels(int twips, double shrink)
     return int(std::lround(twips * shrink / DrawingSurface::kTwipsPerPixel));
 }
 
-Controls::Controls(Form& form, QWidget* page, const QWidget* picture, double shrink) : form_(form), shrink_(shrink)
+Controls::Controls(Form& form, QWidget* page, const QWidget* picture, double shrink)
+    : form_(form), picture_(picture), shrink_(shrink)
 {
     const std::vector<ControlState>& controls = form.controls();
     widgets_.reserve(controls.size());
@@ -43,6 +44,7 @@ Controls::Controls(Form& form, QWidget* page, const QWidget* picture, double shr
         QWidget* w = create(c, page);
         w->setObjectName(QString::fromUtf8(c.design->name));
         widgets_.push_back(w);
+        placeAsDesigned(int(widgets_.size()) - 1);
     }
     fitCaptions(widgets_, picture);
     // What the program changed before its window was shown: places and colours.
@@ -128,9 +130,6 @@ QWidget* Controls::create(const ControlState& state, QWidget* page)
         break;
     }
     }
-    w->setFont(fontFor(c.font, shrink_));
-    w->setGeometry(twipsToPixels(c.at.left, shrink_), twipsToPixels(c.at.top, shrink_), twipsToPixels(c.at.width, shrink_),
-                   twipsToPixels(c.at.height, shrink_));
     paint(w, c.back, c.fore);
     if (c.kind == Kind::OptionButton || c.kind == Kind::CheckBox) {
         // The indicator keeps its light inside on a coloured option.
@@ -147,6 +146,30 @@ QWidget* Controls::create(const ControlState& state, QWidget* page)
     if (!state.visible)
         w->hide();
     return w;
+}
+
+void Controls::placeAsDesigned(int index)
+{
+    const Control& c = *form_.controls()[index].design;
+    QWidget* w = widgets_[index];
+    w->setFont(fontFor(c.font, shrink_));
+    const QRect box(twipsToPixels(c.at.left, shrink_), twipsToPixels(c.at.top, shrink_),
+                    twipsToPixels(c.at.width, shrink_), twipsToPixels(c.at.height, shrink_));
+    if (auto* caption = dynamic_cast<Caption*>(w))
+        caption->placeAsDesigned(box);
+    else
+        w->setGeometry(box);
+}
+
+void Controls::setScale(double shrink)
+{
+    shrink_ = shrink;
+    for (int i = 0; i < int(widgets_.size()); ++i)
+        placeAsDesigned(i);
+    fitCaptions(widgets_, picture_);
+    for (int i = 0; i < int(widgets_.size()); ++i)
+        if (form_.controls()[i].left || form_.controls()[i].top)
+            changed(i, FrontEnd::Change::Place);
 }
 
 void Controls::connect(int index, QWidget* w)

@@ -25,17 +25,23 @@ public:
     QWidget* named(std::string_view name) const;
     // The Form changed a control.
     void changed(int index, FrontEnd::Change what);
+    // The window's own scale changed: every control at its place and in its font at the
+    // new scale, the captions fitted again.
+    void setScale(double shrink);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* create(const ControlState& c, QWidget* parent);
+    // The control's font and designed box at the window's scale.
+    void placeAsDesigned(int index);
     void connect(int index, QWidget* w);
     // A speed bar's tooltip: its name and its setting against the start-up speed.
     void tellSpeed(int index);
 
     Form& form_;
+    const QWidget* picture_;
     double shrink_;
     std::vector<QWidget*> widgets_;  // in the Form's order
 };

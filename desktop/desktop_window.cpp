@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -27,6 +28,13 @@
 #include "setup.h"
 #include "suite.h"
 
+namespace {
+// How long the window keeps its size before its resampled picture is drawn again exactly.
+constexpr int kRedrawAfter = 150;  // ms
+// Scales closer than this draw the design within a pixel of one another.
+constexpr double kSameScale = 1.0 / 800;
+}  // namespace
+
 DesktopWindow::DesktopWindow(Form& form)
     : form_(form),
       title_(QString::fromStdString(form.programTitle())),
@@ -34,7 +42,8 @@ DesktopWindow::DesktopWindow(Form& form)
       input_(*this, form.input(), [this](const QWidget* w) { return isRunControl(w); }),
       page_(new QWidget(this)),
       canvas_(new Canvas(form.surface(), page_)),
-      runBar_(nullptr)
+      runBar_(nullptr),
+      redraw_(new QTimer(this))
 {
     form.load();  // Form_Load, before the window is made from what it set
     setObjectName(QString::fromStdString(form.formName()));
@@ -89,6 +98,14 @@ DesktopWindow::DesktopWindow(Form& form)
     });
     command(QString::fromUtf8(shell::kFullScreenCommand), QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    redraw_->setSingleShot(true);
+    redraw_->setInterval(kRedrawAfter);
+    QObject::connect(redraw_, &QTimer::timeout, this, [this] {
+        if (form_.isRunning())
+            return;  // the run draws on the picture drawn again
+        form_.surface().redraw();
+        canvas_->updateChanged();
+    });
 }
 
 DesktopWindow::~DesktopWindow()
@@ -155,6 +172,11 @@ void DesktopWindow::runEnded()
     input_.release();
     announceBusy(canvas_);
     placePage();  // at the window's size now, if it changed during the run
+    if (refitAfterTheRun_) {
+        refitAfterTheRun_ = false;
+        refit();
+        form_.surface().redraw();
+    }
     canvas_->updateChanged();
     canvas_->setAccessibleDescription(QString::fromStdString(form_.describeDrawn(whatItShows_.toStdString())));
 }
@@ -179,6 +201,11 @@ void DesktopWindow::showOnScreen()
     showMaximized();
     if (form_.startButton() >= 0)
         controls_->at(form_.startButton())->setFocus();
+    // Another screen may have another size and pixel ratio.
+    if (QWindow* window = windowHandle(); window && !watchesItsScreen_) {
+        QObject::connect(window, &QWindow::screenChanged, this, [this] { refit(); });
+        watchesItsScreen_ = true;
+    }
 }
 
 void DesktopWindow::copyPicture() { QGuiApplication::clipboard()->setImage(pictureAsSeen()); }
@@ -325,7 +352,46 @@ void DesktopWindow::closeEvent(QCloseEvent* event)
 void DesktopWindow::resizeEvent(QResizeEvent* event)
 {
     placePage();
+    refit();
     QWidget::resizeEvent(event);
+}
+
+double DesktopWindow::fillingScale() const
+{
+    // Maximised or full screen: the rule the window opened by, for the screen it is on;
+    // otherwise the design fills the window's size.
+    const QScreen* screen = this->screen();
+    const QSize design = qsize(form_.design());
+    if (screen && isFullScreen())
+        return scaleFor(screen->geometry().size(), screen->geometry().size(), design);
+    if (screen && isMaximized())
+        return scaleFor(screen->availableGeometry().size(), screen->geometry().size(), design);
+    return scaleFor(size(), size(), design);
+}
+
+void DesktopWindow::refit()
+{
+    if (form_.isRunning()) {
+        refitAfterTheRun_ = true;  // a run draws on to its end at the scale it began with
+        return;
+    }
+    double scale = fillingScale();
+    if (std::fabs(scale - 1) < kSameScale)
+        scale = 1;
+    const double ratio = screen() ? screen()->devicePixelRatio() : form_.surface().devicePixelRatio();
+    if (std::fabs(scale - shrink_) < kSameScale && ratio == form_.surface().devicePixelRatio())
+        return;
+    shrink_ = scale;
+    const QSize design = qsize(form_.design());
+    design_ = QSize(int(std::lround(design.width() * shrink_)), int(std::lround(design.height() * shrink_)));
+    DrawingSurface& surface = form_.surface();
+    surface.resample(shrink_, ratio, {design_.width(), design_.height()});
+    shrinkTheStyle(shrink_);
+    controls_->setScale(shrink_);
+    runBar_->setScale(shrink_);
+    placePage();
+    canvas_->update();
+    redraw_->start();
 }
 
 void DesktopWindow::placePage()

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -34,8 +35,13 @@ public:
 
     // On a screen smaller than the reference screen, Qt's scaling cannot shrink the window
     // (it supports no factor below 1): the window draws its controls, fonts and picture
-    // this many times smaller itself. Otherwise 1.
+    // this many times smaller itself. Otherwise 1 as it opens; a window resized, or moved
+    // to another screen, draws itself at the scale that fills it (refit), larger or smaller.
     double shrink() const { return shrink_; }
+
+    // Shows the window at the scale that fills it now, the picture resampled at once and
+    // drawn again exactly when the size has settled; during a run, as it ends.
+    void refit();
 
     // Twips of the layout to window pixels: the one conversion of every control position.
     int twipsToPixels(int twips) const;
@@ -106,6 +112,8 @@ private:
               const std::function<QString(const QString&)>& write);
     // Places the design area in the window and sizes the client area to it (not during a run).
     void placePage();
+    // The scale at which the design fills the window as it is now.
+    double fillingScale() const;
     // What takes its input during a run: the run bar and the speed bars.
     bool isRunControl(const QWidget* widget) const;
 
@@ -119,6 +127,9 @@ private:
     Canvas* canvas_;
     std::unique_ptr<Controls> controls_;
     RunBar* runBar_;  // shown during a run
+    QTimer* redraw_;  // draws the resampled picture again once the size has settled
+    bool refitAfterTheRun_ = false;
+    bool watchesItsScreen_ = false;
 };
 
 // A program's window on the desktop: the program's Form, shown.

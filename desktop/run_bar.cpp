@@ -63,9 +63,6 @@ RunBar::RunBar(Form& form, QWidget* window, double shrink) : QFrame(window), for
     setAutoFillBackground(true);
     setCursor(Qt::OpenHandCursor);
     auto* row = new QHBoxLayout(this);
-    const int gap = std::max(2, int(std::lround(4 * shrink)));
-    row->setContentsMargins(gap, gap, gap, gap);
-    row->setSpacing(gap);
     pause_ = button(shell::kPause);
     step_ = button(shell::kStep);
     stop_ = button(shell::kStop);
@@ -80,7 +77,6 @@ RunBar::RunBar(Form& form, QWidget* window, double shrink) : QFrame(window), for
     progress_->setAccessibleName(QString::fromUtf8(shell::kProgressName));
     progress_->setRange(0, kSteps);
     progress_->setTextVisible(true);
-    progress_->setFixedSize(int(std::lround(kProgressWidth * shrink)), int(std::lround(kTarget * shrink)));
     paused_ = new QLabel(QString::fromUtf8(shell::kPaused), this);
     paused_->setObjectName(QStringLiteral("runPaused"));
     QFont bold = paused_->font();
@@ -91,7 +87,25 @@ RunBar::RunBar(Form& form, QWidget* window, double shrink) : QFrame(window), for
     paused_->setSizePolicy(keepsItsPlace);
     for (QWidget* w : std::initializer_list<QWidget*>{pause_, step_, stop_, progress_, paused_})
         row->addWidget(w);
+    setScale(shrink);
     hide();
+}
+
+void RunBar::setScale(double shrink)
+{
+    shrink_ = shrink;
+    const int gap = std::max(2, int(std::lround(4 * shrink)));
+    layout()->setContentsMargins(gap, gap, gap, gap);
+    layout()->setSpacing(gap);
+    const int size = int(std::lround(kTarget * shrink));
+    for (QToolButton* button : {pause_, step_, stop_}) {
+        button->setFixedSize(size, size);
+        button->setIconSize(QSize(size, size) * 0.8);
+    }
+    progress_->setFixedSize(int(std::lround(kProgressWidth * shrink)), size);
+    present(step_, shell::kStep);
+    present(stop_, shell::kStop);
+    shown_ = Pacing::State::Idle;  // pause's symbol is drawn anew as the bar shows
 }
 
 QToolButton* RunBar::button(const shell::RunButton& b)
@@ -100,9 +114,6 @@ QToolButton* RunBar::button(const shell::RunButton& b)
     button->setObjectName(QString::fromUtf8(b.name));
     button->setFocusPolicy(Qt::NoFocus);  // P, K and Esc are its keys; the focus stays where it was
     button->setCursor(Qt::ArrowCursor);
-    const int size = int(std::lround(kTarget * shrink_));
-    button->setFixedSize(size, size);
-    button->setIconSize(QSize(size, size) * 0.8);
     present(button, b);
     return button;
 }

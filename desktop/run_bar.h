@@ -16,6 +16,8 @@ class RunBar : public QFrame {
 public:
     // window: what it stands on; shrink: the window's own scale below the design size.
     RunBar(Form& form, QWidget* window, double shrink);
+    // The window's own scale changed (not during a run).
+    void setScale(double shrink);
 
     // A run begins: the bar shows at its place in the design area `design` (the corner
     // the program gives it), or where the user put it.

@@ -4,6 +4,7 @@
 // usage: screen_probe pathways|rozavezavu captions  - each caption's inked extent,
 //                                                     each option's indicator
 //        screen_probe interference bars            - the probability bars after a run
+//        screen_probe interference refit           - each size the window is given, fitted
 //        screen_probe svetlo cards                 - the launcher's cards on the screen
 #include <QApplication>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include <QScreen>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -120,6 +122,57 @@ void bars(Desktop<interference::frmInterference>& form)
     }
 }
 
+// After a run, each size the window settles at: "fit WIDTH HEIGHT SCALE START KONEC PICTURE
+// SHOWN" in screen pixels, the window's own scale, whether Start, Konec and the whole
+// picture lie in the window (1 or 0), and the share of the picture's pixels not under a
+// control that the screen shows as the surface holds them.
+void refits(Desktop<interference::frmInterference>& form)
+{
+    form.pacing().setFree(true);
+    form.control<QPushButton>("cmdStart")->click();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    QSize reported;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (form.size() == reported || form.form().surface().resampled())
+            return;
+        reported = form.size();
+        const double dpr = form.devicePixelRatio();
+        const QRect window = form.rect();
+        const auto whole = [&](const QWidget* w) {
+            return w->isVisible() && window.contains(QRect(w->mapTo(&form, QPoint(0, 0)), w->size()));
+        };
+        const QWidget* page = form.findChild<QWidget*>(QStringLiteral("page"));
+        const QSize client = DesktopWindow::qsize(form.form().surface().clientSize());
+        const double designed = 800 * form.shrink();
+        const bool picture = whole(page) && std::abs(client.width() - designed) <= 1 && client == page->size();
+        // The screen against the surface, where no control stands over the picture.
+        const QImage screen = screenNow(form);
+        const QImage surface = form.picture();
+        const QPoint origin = page->mapToGlobal(QPoint(0, 0));
+        QRegion free(QRect(QPoint(0, 0), client));
+        for (const QObject* o : page->children())
+            if (const auto* w = qobject_cast<const QWidget*>(o); w && w->isVisible() && w->objectName() != "canvas")
+                free -= w->geometry().adjusted(-1, -1, 1, 1);
+        long long same = 0, all = 0;
+        for (int y = 0; y < int(client.height() * dpr); ++y)
+            for (int x = 0; x < int(client.width() * dpr); ++x) {
+                const QPoint on(int(std::lround(origin.x() * dpr)) + x, int(std::lround(origin.y() * dpr)) + y);
+                if (!free.contains(QPoint(int(x / dpr), int(y / dpr))) || !screen.rect().contains(on))
+                    continue;  // under a control, or off the screen
+                ++all;
+                same += screen.pixel(on) == surface.pixel(x, y);
+            }
+        std::printf("fit %ld %ld %.4f %d %d %d %.5f\n", std::lround(form.width() * dpr), std::lround(form.height() * dpr),
+                    form.shrink() * dpr, whole(form.control("cmdStart")), whole(form.control("cmdKonec")), picture,
+                    all ? double(same) / all : 0.0);
+        std::fflush(stdout);
+    });
+    poll.start(50);
+    QApplication::exec();
+}
+
 void cards(Launcher& launcher)
 {
     QCoreApplication::processEvents();
@@ -156,7 +209,8 @@ int main(int argc, char** argv)
     if (!std::strcmp(program, "rozavezavu"))
         return probe<Desktop<rozavezavu::opSestava>>(argc, argv, [](Desktop<rozavezavu::opSestava>& f) { captions(f); });
     if (!std::strcmp(program, "interference"))
-        return probe<Desktop<interference::frmInterference>>(argc, argv, bars);
+        return probe<Desktop<interference::frmInterference>>(
+            argc, argv, argc > 2 && !std::strcmp(argv[2], "refit") ? refits : bars);
     if (!std::strcmp(program, "svetlo")) {
         scaleToFillTheScreen(argc, argv);
         QApplication app(argc, argv);
