@@ -29,18 +29,16 @@ QIcon thumbnail(const char* program)
     return picture.isNull() ? QIcon() : QIcon(picture);
 }
 
-// A card: the thumbnail above the title in bold and the line about it, each line
-// shortened with an ellipsis where the card is narrow (the whole line is its tooltip).
+// A card: the thumbnail above the title in bold and the line about it, both wrapped at
+// word boundaries, whole; the thumbnail takes the room they leave.
 class Card : public QStyledItemDelegate {
 public:
     explicit Card(QObject* parent) : QStyledItemDelegate(parent) {}
 
-    static constexpr int kMargin = 6;
-
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         painter->save();
-        const QRect card = option.rect.adjusted(kMargin / 2, kMargin / 2, -kMargin / 2, -kMargin / 2);
+        const QRect card = option.rect.adjusted(kCardMargin / 2, kCardMargin / 2, -kCardMargin / 2, -kCardMargin / 2);
         const bool current = option.state & QStyle::State_HasFocus || option.state & QStyle::State_Selected;
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setPen(QPen(current ? option.palette.color(QPalette::Highlight) : option.palette.color(QPalette::Mid),
@@ -49,27 +47,19 @@ public:
         painter->drawRoundedRect(QRectF(card).adjusted(1, 1, -1, -1), 6, 6);
 
         const QStringList text = index.data(Qt::DisplayRole).toString().split(QLatin1Char('\n'));
-        const QFont titleFont = fontFor(TNR(12, true)), lineFont = fontFor(TNR(10));
-        const QFontMetrics titleMetrics(titleFont), lineMetrics(lineFont);
-        const QRect inside = card.adjusted(kMargin, kMargin, -kMargin, -kMargin);
-        const int textHeight = titleMetrics.height() + lineMetrics.height() + kMargin;
-        const QRect pictureRoom(inside.topLeft(), QSize(inside.width(), std::max(1, inside.height() - textHeight)));
+        const CardLayout parts = cardLayout(option.rect, text.value(0), text.value(1));
         const QIcon icon = qvariant_cast<QIcon>(index.data(Qt::DecorationRole));
-        if (!icon.isNull()) {
+        if (!icon.isNull() && !parts.picture.isEmpty()) {
             const QSize available = icon.availableSizes().value(0, QSize(4, 3));
-            const QSize shown = available.scaled(pictureRoom.size(), Qt::KeepAspectRatio);
-            const QRect picture(pictureRoom.center() - QPoint(shown.width() / 2, shown.height() / 2), shown);
+            const QSize shown = available.scaled(parts.picture.size(), Qt::KeepAspectRatio);
+            const QRect picture(parts.picture.center() - QPoint(shown.width() / 2, shown.height() / 2), shown);
             icon.paint(painter, picture);
         }
-        int y = pictureRoom.bottom() + kMargin;
         painter->setPen(option.palette.color(QPalette::ButtonText));
-        painter->setFont(titleFont);
-        painter->drawText(QRect(inside.left(), y, inside.width(), titleMetrics.height()), Qt::AlignHCenter,
-                          titleMetrics.elidedText(text.value(0), Qt::ElideRight, inside.width()));
-        y += titleMetrics.height();
-        painter->setFont(lineFont);
-        painter->drawText(QRect(inside.left(), y, inside.width(), lineMetrics.height()), Qt::AlignHCenter,
-                          lineMetrics.elidedText(text.value(1), Qt::ElideRight, inside.width()));
+        painter->setFont(cardTitleFont());
+        painter->drawText(parts.title, Qt::AlignHCenter | Qt::TextWordWrap, text.value(0));
+        painter->setFont(cardLineFont());
+        painter->drawText(parts.line, Qt::AlignHCenter | Qt::TextWordWrap, text.value(1));
         painter->restore();
     }
 
@@ -80,6 +70,26 @@ public:
     }
 };
 }  // namespace
+
+QFont cardTitleFont() { return fontFor(TNR(12, true)); }
+QFont cardLineFont() { return fontFor(TNR(10)); }
+
+CardLayout cardLayout(const QRect& cell, const QString& title, const QString& line)
+{
+    const QRect inside = cell.adjusted(kCardMargin * 3 / 2, kCardMargin * 3 / 2, -kCardMargin * 3 / 2, -kCardMargin * 3 / 2);
+    const auto wrapped = [&inside](const QFont& font, const QString& text) {
+        return QFontMetrics(font).boundingRect(QRect(0, 0, inside.width(), 100000), Qt::AlignHCenter | Qt::TextWordWrap,
+                                               text);
+    };
+    const QRect titleSize = wrapped(cardTitleFont(), title), lineSize = wrapped(cardLineFont(), line);
+    const int textHeight = titleSize.height() + lineSize.height() + kCardMargin;
+    CardLayout parts;
+    parts.picture = QRect(inside.topLeft(), QSize(inside.width(), std::max(0, inside.height() - textHeight)));
+    parts.title = QRect(inside.left(), inside.top() + parts.picture.height() + kCardMargin, inside.width(), titleSize.height());
+    parts.line = QRect(inside.left(), parts.title.bottom() + 1, inside.width(), lineSize.height());
+    parts.whole = textHeight <= inside.height() && titleSize.width() <= inside.width() && lineSize.width() <= inside.width();
+    return parts;
+}
 
 Launcher::Launcher(Starter starter) : list_(new QListWidget(this)), starter_(std::move(starter))
 {

@@ -1,5 +1,7 @@
 #pragma once
 #include <QElapsedTimer>
+#include <QFont>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -8,6 +10,17 @@
 #include "suite.h"
 
 class QListWidget;
+
+// A card's parts in its cell of the list: the thumbnail's room, and the title's and the
+// line's, each wrapped at word boundaries; `whole` when all of their text fits the card.
+struct CardLayout {
+    QRect picture, title, line;
+    bool whole = false;
+};
+constexpr int kCardMargin = 6;
+CardLayout cardLayout(const QRect& cell, const QString& title, const QString& line);
+QFont cardTitleFont();
+QFont cardLineFont();
 
 // The suite's front door: the eight demonstrations as cards (a thumbnail of the
 // picture each draws, its title and a line about it), all at once on any screen. The

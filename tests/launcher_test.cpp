@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QTest>
+#include <tuple>
 
 #include "launcher.h"
 
@@ -85,6 +86,27 @@ TEST_F(LauncherTest, AllEightCardsStandInTheWindowAtOnce)
             const QRect card = launcher.list()->visualItemRect(launcher.list()->item(row));
             EXPECT_TRUE(inside.contains(card)) << size.width() << "x" << size.height() << " card " << row;
             EXPECT_GT(card.width(), size.width() / 5) << "four in a row";
+        }
+    }
+}
+
+TEST_F(LauncherTest, EveryCardShowsItsWholeNameAndDescriptionWithItsThumbnail)
+{
+    for (const QSize size : {QSize(640, 480), QSize(800, 600)}) {
+        launcher.resize(size);
+        QCoreApplication::processEvents();
+        for (int row = 0; row < 8; ++row) {
+            const QRect cell = launcher.list()->visualItemRect(launcher.list()->item(row));
+            const QStringList text = launcher.list()->item(row)->text().split('\n');
+            const CardLayout card = cardLayout(cell, text.value(0), text.value(1));
+            SCOPED_TRACE(QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(text.value(0)).toStdString());
+            EXPECT_TRUE(card.whole);
+            EXPECT_TRUE(cell.contains(card.title) && cell.contains(card.line));
+            EXPECT_GE(card.picture.height(), cell.height() / 4) << "room for the thumbnail";
+            // The whole of each text is in its rectangle as drawn, wrapped.
+            for (const auto& [rect, font, line] : {std::tuple{card.title, cardTitleFont(), text.value(0)},
+                                                   std::tuple{card.line, cardLineFont(), text.value(1)}})
+                EXPECT_TRUE(rect.contains(QFontMetrics(font).boundingRect(rect, Qt::AlignHCenter | Qt::TextWordWrap, line)));
         }
     }
 }
