@@ -10,6 +10,7 @@ import base64
 import gzip
 import hashlib
 import io
+import json
 import os
 import shutil
 import sys
@@ -564,6 +565,33 @@ class Offline(Browser):
     def tearDownClass(cls):
         cls.driver.quit()
         shutil.rmtree(cls.profile, ignore_errors=True)
+
+
+class Installable(Browser):
+    def test_the_site_is_an_app_a_browser_offers_to_install(self):
+        for page in ('index', 'lupa'):
+            with self.subTest(page=page):
+                self.driver.get(self.site.url + page + '.html')
+                self.driver.set_script_timeout(30)
+                self.assertTrue(self.driver.execute_async_script(
+                    "const done = arguments[arguments.length - 1];"
+                    "navigator.serviceWorker.ready.then(() => done(true), () => done(false));"))
+                manifest = self.driver.execute_cdp_cmd('Page.getAppManifest', {})
+                self.assertEqual(manifest['errors'], [])
+                self.assertTrue(manifest['url'].endswith('/manifest.webmanifest'))
+                parsed = json.loads(manifest['data'])
+                self.assertEqual((parsed['name'], parsed['display'], parsed['orientation']),
+                                 ('Světlo a šipky', 'standalone', 'any'))
+                self.assertIn('Light and Arrows', parsed['translations']['en']['name'])
+                sizes = {icon['sizes'] for icon in parsed['icons']}
+                self.assertLessEqual({'192x192', '512x512'}, sizes)
+                for icon in parsed['icons']:
+                    if icon['type'] == 'image/png':
+                        width, height = map(int, icon['sizes'].split('x'))
+                        with Image.open(os.path.join(SITE, icon['src'])) as image:
+                            self.assertEqual(image.size, (width, height), icon['src'])
+                installable = self.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {})
+                self.assertEqual(installable['installabilityErrors'], [])
 
 
 class SizeAndSpeed(unittest.TestCase):
