@@ -41,12 +41,16 @@ var suitePage = (function () {
   let redrawSoon = 0;
   function refit() {
     if (typeof Module !== 'undefined' && Module._web_refit) {
+      const began = performance.now();
       Module._web_refit();
+      canvas.dataset.refitMs = (performance.now() - began).toFixed(1);
       // The picture, resampled at once, is drawn again exactly when the size settles.
       clearTimeout(redrawSoon);
       canvas.dataset.redrawn = 'no';
       redrawSoon = setTimeout(() => {
+        const began = performance.now();
         Module._web_redraw();
+        canvas.dataset.redrawMs = (performance.now() - began).toFixed(1);
         canvas.dataset.redrawn = 'yes';
       }, kRedrawAfter);
     }
@@ -66,9 +70,11 @@ var suitePage = (function () {
   function viewport() { return {width: window.innerWidth, height: window.innerHeight}; }
 
   // The design magnified by `scale`, centred where the viewport leaves room, on whole
-  // device pixels; the canvas holds `width` x `height` device pixels.
-  function setScale(s, width, height, back) {
+  // device pixels; the canvas holds `width` x `height` device pixels. On a phone the
+  // design runs across the viewport's width, its controls arranged below it (arrange).
+  function setScale(s, width, height, back, onPhone) {
     scale = s;
+    arrange(!!onPhone);
     page.style.width = design.width + 'px';
     page.style.height = design.height + 'px';
     page.style.transform = 'scale(' + s + ')';
@@ -85,12 +91,72 @@ var suitePage = (function () {
   function place() {
     const dpr = window.devicePixelRatio || 1, v = viewport();
     const w = design.width * scale, h = design.height * scale;
-    const onDevice = (room) => Math.max(0, Math.round(room / 2 * dpr) / dpr);
+    const onDevice = (room) => phone ? 0 : Math.max(0, Math.round(room / 2 * dpr) / dpr);
     root.style.width = w + 'px';
     root.style.height = h + 'px';
     root.style.left = onDevice(v.width - w) + 'px';
     root.style.top = onDevice(v.height - h) + 'px';
     placePageBar();
+  }
+
+  // ---------------------------------------------------------------- the phone's page
+
+  // A viewport narrower than this gets the phone's page: the picture across its width,
+  // and below it the controls a finger operates, in the order of the layout, with Start
+  // and the other buttons in a bar at the foot of the screen.
+  const kPhoneWidth = 600;  // CSS pixels
+  let phone = false, panel = null, actions = null;
+  const operated = [Kind.CommandButton, Kind.Frame, Kind.OptionButton, Kind.CheckBox, Kind.HScrollBar];
+
+  function wantsPhone() { return viewport().width < kPhoneWidth; }
+
+  // The same controls, moved: out of the design into the panel and the button bar, or
+  // back to their places (a placeholder keeps each place).
+  function arrange(onPhone) {
+    if (onPhone === phone)
+      return;
+    phone = onPhone;
+    document.body.classList.toggle('phone', phone);
+    if (phone) {
+      panel = document.createElement('div');
+      panel.id = 'panel';
+      actions = document.createElement('div');
+      actions.id = 'actions';
+      for (const c of controls) {
+        if (!c || c.box.parentNode !== page || !operated.includes(c.kind))
+          continue;
+        c.home = document.createComment(c.element.id);
+        page.replaceChild(c.home, c.box);
+        if (c.kind === Kind.CommandButton) {
+          actions.appendChild(c.box);
+        } else if (c.kind === Kind.HScrollBar) {
+          const row = document.createElement('div');
+          row.className = 'barRow';
+          const name = document.createElement('label');
+          name.htmlFor = c.element.id;
+          name.textContent = c.element.getAttribute('aria-label');
+          row.append(name, c.box);
+          panel.appendChild(row);
+        } else {
+          panel.appendChild(c.box);
+        }
+      }
+      if (pageBar)
+        panel.prepend(pageBar);
+      document.body.insertBefore(panel, root.nextSibling);
+      document.body.appendChild(actions);
+    } else {
+      for (const c of controls)
+        if (c && c.home) {
+          c.home.replaceWith(c.box);
+          c.home = null;
+        }
+      if (pageBar)
+        document.body.appendChild(pageBar);
+      panel.remove();
+      actions.remove();
+      panel = actions = null;
+    }
   }
 
   function control(index, kind, name, text, frame, left, top, width, height) {
@@ -258,6 +324,10 @@ var suitePage = (function () {
 
   // The window is made: its controls stand and the picture shows what it has.
   function shown() {
+    if (phone) {  // the controls were made after the page was arranged for the phone
+      arrange(false);
+      arrange(true);
+    }
     canvas.dataset.runs = '0';
     performance.mark('window-shown');
   }
@@ -436,7 +506,10 @@ var suitePage = (function () {
     make('pageSave', saveText, 'Ctrl+S', pageSymbols.pageSave, askToSave);
     make('pageRecord', recordText, 'Ctrl+R', pageSymbols.pageRecord, record);
     make('pageFullScreen', fullScreenText, 'F11', pageSymbols.pageFullScreen, toggleFullScreen);
-    document.body.appendChild(pageBar);
+    if (panel)
+      panel.prepend(pageBar);
+    else
+      document.body.appendChild(pageBar);
     placePageBar();
   }
 
@@ -454,7 +527,7 @@ var suitePage = (function () {
 
   // Where the run bar stands during a run.
   function placePageBar() {
-    if (pageBar && !pageBar.hidden)
+    if (pageBar && !pageBar.hidden && !phone)
       putAtCorner(pageBar);
   }
 
@@ -644,7 +717,7 @@ var suitePage = (function () {
   }
 
   function placeRunBar() {
-    if (!runBarBox || runBarBox.hidden)
+    if (!runBarBox || runBarBox.hidden || phone)  // on a phone, above the buttons' bar
       return;
     if (!runBarMoved)
       return putAtCorner(runBarBox);
@@ -834,7 +907,7 @@ var suitePage = (function () {
   // "Konec": back to the launcher.
   function close() { window.location.assign('index.html'); }
 
-  return {open, viewport, setScale, control, style, bar, speed, sleep, address, linkProblem, startSoon, savePicture,
+  return {open, viewport, wantsPhone, setScale, control, style, bar, speed, sleep, address, linkProblem, startSoon, savePicture,
           download, setValue, setText, setChecked, setPlace, setShown, setColour,
           setStartButton, shown, paint, framed, ask, run, runButton, runBar, runState, about, pictureAsSeen, close};
 })();

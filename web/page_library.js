@@ -6,7 +6,8 @@ mergeInto(LibraryManager.library, {
   page_viewport_width: function () { return suitePage.viewport().width; },
   page_viewport_height: function () { return suitePage.viewport().height; },
   page_device_pixel_ratio: function () { return window.devicePixelRatio || 1; },
-  page_scale: function (scale, width, height, back) { suitePage.setScale(scale, width, height, back); },
+  page_phone: function () { return suitePage.wantsPhone() ? 1 : 0; },
+  page_scale: function (scale, width, height, back, phone) { suitePage.setScale(scale, width, height, back, phone); },
   page_control: function (index, kind, name, text, frame, left, top, width, height) {
     suitePage.control(index, kind, UTF8ToString(name), UTF8ToString(text), frame, left, top, width, height);
   },

@@ -16,7 +16,8 @@ void page_open(const char* caption, const char* description, int designWidth, in
 int page_viewport_width();
 int page_viewport_height();
 double page_device_pixel_ratio();
-void page_scale(double scale, int canvasWidth, int canvasHeight, int back);
+int page_phone();  // whether the viewport wants the phone's page
+void page_scale(double scale, int canvasWidth, int canvasHeight, int back, int phone);
 void page_control(int index, int kind, const char* name, const char* text, int frame, int left, int top, int width,
                   int height);
 void page_style(int index, const char* family, int pixels, int bold, int back, int seeThrough, int fore, int align,
@@ -120,14 +121,18 @@ void WebWindow::fit(bool first)
 {
     const Size design = form_.design();
     const Size viewport{page_viewport_width(), page_viewport_height()};
-    const double scale = scaleToFill(viewport, viewport, design);
+    // A phone's page has the design across the viewport's width, its controls below it.
+    const bool phone = page_phone();
+    const double scale = phone ? viewport.width / double(design.width) : scaleToFill(viewport, viewport, design);
     const double shrink = std::min(1.0, scale);
     const double devicePixels = std::max(1.0, scale) * std::max(0.25, page_device_pixel_ratio());
     const Size client{int(std::lround(design.width * shrink)), int(std::lround(design.height * shrink))};
     DrawingSurface& surface = form_.surface();
-    if (!first && scale == scale_ && surface.devicePixelRatio() == devicePixels && surface.scale() == shrink)
+    if (!first && scale == scale_ && phone == phone_ && surface.devicePixelRatio() == devicePixels &&
+        surface.scale() == shrink)
         return;
     scale_ = scale;
+    phone_ = phone;
     if (first) {
         surface.setScale(shrink, devicePixels);
         surface.setClientSize(client);
@@ -135,7 +140,7 @@ void WebWindow::fit(bool first)
         surface.resample(shrink, devicePixels, client);  // drawn again exactly by redraw()
     }
     page_scale(scale, int(std::ceil(design.width * shrink * devicePixels)),
-               int(std::ceil(design.height * shrink * devicePixels)), cssColour(surface.BackColor));
+               int(std::ceil(design.height * shrink * devicePixels)), cssColour(surface.BackColor), phone);
     if (!first)
         paintChanged();
 }

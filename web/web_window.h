@@ -78,6 +78,7 @@ private:
     RunShown runShown_;  // what the page's run bar shows
     std::string addressShown_;  // the set-up in the page's address
     double scale_ = 0;  // the page's magnification
+    bool phone_ = false;  // the phone's page
     bool refitAfterTheRun_ = false;
 };
 

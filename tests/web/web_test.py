@@ -77,7 +77,7 @@ class Browser(unittest.TestCase):
         return self.js("return document.getElementById('picture').getAttribute('aria-busy')") == 'true'
 
     def start_button(self):
-        return self.js("return document.querySelector('#page button[title^=\"Spustí\"]')")
+        return self.js("return document.querySelector('button[title^=\"Spustí\"]')")
 
     def click(self, name):
         self.driver.find_element('id', name).click()
@@ -347,6 +347,9 @@ class Refit(Browser):
                 landscape = self.drawn(folder, self.LANDSCAPE)
                 self.turn(self.PORTRAIT)
                 self.fitted(self.PORTRAIT)
+                print('%s: fitted to portrait in %s ms, its picture drawn again in %s ms' % (
+                    folder, *self.js("const d = document.getElementById('picture').dataset;"
+                                     "return [d.refitMs, d.redrawMs]")), file=sys.stderr)
                 self.assertEqual(self.picture().tobytes(), portrait.tobytes(), 'turned, as drawn in portrait')
                 self.turn(self.LANDSCAPE)
                 self.fitted(self.LANDSCAPE)
@@ -397,17 +400,8 @@ class Question(Browser):
         self.assertEqual(self.red_in_graph(), 0, '"Ano" clears it')
 
 
-class RunByTouch(Browser):
-    """A tablet's viewport (1024 x 768, touch): every page's run started, paused, stepped,
-    resumed and stopped with taps alone, no key pressed."""
-
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        cls.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', dict(
-            width=1024, height=768, deviceScaleFactor=1, mobile=True,
-            screenOrientation={'type': 'landscapePrimary', 'angle': 90}))
-        cls.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', dict(enabled=True, maxTouchPoints=5))
+class Touch:
+    """A page used with a finger: taps, the run's state and its picture."""
 
     def open(self, program):
         self.driver.get(self.site.url + program + '.html')
@@ -415,7 +409,9 @@ class RunByTouch(Browser):
             "const c = document.getElementById('picture'); return c && c.dataset.runs === '0'"), 20)
 
     def tap(self, name):
-        x, y = self.js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+        x, y = self.js("const e = document.getElementById(arguments[0]);"
+                       "if (!e.closest('#actions, #runBar')) e.scrollIntoView({block: 'center'});"
+                       "const r = e.getBoundingClientRect();"
                        "return [r.left + r.width / 2, r.top + r.height / 2]", name)
         for kind, points in (('touchStart', [{'x': x, 'y': y}]), ('touchEnd', [])):
             self.driver.execute_cdp_cmd('Input.dispatchTouchEvent', {'type': kind, 'touchPoints': points})
@@ -437,6 +433,19 @@ class RunByTouch(Browser):
         if self.js("return document.getElementById('question').open"):
             self.tap('ano')
         self.wait(lambda d: self.state()[0] == 'Running', 20)
+
+
+class RunByTouch(Touch, Browser):
+    """A tablet's viewport (1024 x 768, touch): every page's run started, paused, stepped,
+    resumed and stopped with taps alone, no key pressed."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', dict(
+            width=1024, height=768, deviceScaleFactor=1, mobile=True,
+            screenOrientation={'type': 'landscapePrimary', 'angle': 90}))
+        cls.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', dict(enabled=True, maxTouchPoints=5))
 
     def test_every_run_is_paused_stepped_and_stopped_by_taps(self):
         for folder, *_ in programs():
@@ -482,6 +491,77 @@ class RunByTouch(Browser):
                 self.start()
                 self.tap('runStop')
                 self.wait(lambda d: not self.running() and self.runs() == runs + 1, 2)
+
+
+class Phone(Touch, Browser):
+    """A phone held upright (390 x 844, three device pixels to a pixel, touch): every page
+    arranged for it, the picture across the width and the controls readable and a finger's
+    size below it; a run started, paused and stopped with taps; turned, the window again."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.driver.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', dict(enabled=True, maxTouchPoints=5))
+
+    def hold(self, width, height):
+        self.driver.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', dict(
+            width=width, height=height, deviceScaleFactor=3, mobile=True,
+            screenOrientation={'type': 'portraitPrimary', 'angle': 0} if height > width
+            else {'type': 'landscapePrimary', 'angle': 90}))
+
+    def tearDown(self):
+        self.driver.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
+
+    # Every visible control a finger operates, with its text's size and its target's size.
+    OPERATED = (
+        "return Array.from(document.querySelectorAll("
+        "  '#panel legend, #panel .option, #panel .check, #panel input[type=range], #actions button, #panel #pageBar button'))"
+        ".filter(e => e.getClientRects().length)"
+        ".map(e => { const r = e.getBoundingClientRect();"
+        "  const text = e.matches('input[type=range]') ? e.previousElementSibling : e;"
+        "  return [e.id || e.textContent.trim(), parseFloat(getComputedStyle(text).fontSize),"
+        "          e.matches('legend') ? null : [r.width, r.height]]; })")
+
+    def test_every_page_is_arranged_for_a_phone_held_upright(self):
+        for folder, *_ in programs():
+            with self.subTest(program=folder):
+                self.hold(390, 844)
+                self.open(folder)
+                self.assertIn('phone', self.js('return document.body.className'))
+                picture = self.js("const r = document.getElementById('picture').getBoundingClientRect();"
+                                  "return [r.left, r.width]")
+                self.assertEqual([round(v, 1) for v in picture], [0, 390], 'the picture across the width')
+                operated = self.js(self.OPERATED)
+                self.assertGreaterEqual(len(operated), 6)
+                for name, text, target in operated:
+                    self.assertGreaterEqual(text, 14, '%s: text of %s px' % (name, text))
+                    if target:
+                        self.assertGreaterEqual(min(target), 44, '%s: a target of %s' % (name, target))
+                self.assertEqual(self.js("return document.documentElement.scrollWidth"), 390, 'nothing sideways')
+                # Start and Konec stay within reach at the foot of the screen.
+                bar = self.js("const r = document.getElementById('actions').getBoundingClientRect();"
+                              "return [r.bottom, Array.from(document.querySelectorAll('#actions button'), b => b.id)]")
+                self.assertEqual(bar[0], 844)
+                self.assertIn(self.start_button().get_attribute('id'), bar[1])
+                # A run started, paused and stopped with taps; the options stay the program's.
+                moved = self.js("return Array.from(document.querySelectorAll('#panel [id], #actions [id]'), e => e.id)")
+                for option in GOLDEN_RUNS[folder][1][-1]:  # rozavezavu's run of many steps
+                    self.tap(option)
+                self.start()
+                self.tap('runPause')
+                self.wait(lambda d: self.state()[0] == 'Paused', 5)
+                self.assertGreater(self.js("return document.getElementById('runBar').getBoundingClientRect().top"),
+                                   0, 'the run bar on the screen')
+                runs = self.runs()
+                self.tap('runStop')
+                self.wait(lambda d: not self.running() and self.runs() == runs + 1, 5)
+                # Turned to landscape: the window's arrangement, the same controls in the design.
+                self.hold(844, 390)
+                self.wait(lambda d: 'phone' not in self.js('return document.body.className'), 5)
+                self.assertEqual(self.js("return arguments[0].filter(id => !document.getElementById(id)"
+                                         "  || !(document.getElementById(id).closest('#page')"
+                                         "       || document.getElementById(id).closest('#pageBar')))", moved), [])
+                self.assertIsNone(self.js("return document.getElementById('panel')"))
 
 
 class PageCommands(Browser):
