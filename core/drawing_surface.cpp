@@ -109,6 +109,7 @@ void DrawingSurface::setScale(double scale, double devicePixelRatio)
     image_.fill(toArgb(BackColor));
     cleared_ = BackColor;
     resampled_ = false;
+    redrawn_ = Picture();
     drawn_.clear();
     drawnStates_.clear();
     base_ = Picture();
@@ -171,24 +172,36 @@ void DrawingSurface::resample(double scale, double devicePixelRatio, Size client
     image_ = Picture(device.expandedTo({1, 1}), toArgb(cleared_));
     resampleInto(old, oldDensity / (scale_ * dpr_), image_);
     resampled_ = rasterising_;
+    redrawn_ = Picture();  // a redraw at the old scale is of no use
     markDirty(0, 0, image_.width() - 1, image_.height() - 1);
 }
 
-void DrawingSurface::redraw()
+bool DrawingSurface::redrawSome(std::chrono::steady_clock::duration budget)
 {
     if (!resampled_)
-        return;
-    resampled_ = false;
-    image_.fill(toArgb(cleared_));
-    if (!redrawsExactly())
-        resampleInto(base_, baseDensity_ / (scale_ * dpr_), image_);
-    // Drawn again as it was drawn: in its drawing states, at no cost to a run.
+        return true;
+    const auto began = std::chrono::steady_clock::now();
+    const auto deadline = budget == std::chrono::steady_clock::duration::max() ? std::chrono::steady_clock::time_point::max()
+                                                                                : began + budget;
+    if (redrawn_.size() != image_.size()) {  // a redraw begins
+        redrawn_ = Picture(image_.size(), toArgb(cleared_));
+        if (!redrawsExactly())
+            resampleInto(base_, baseDensity_ / (scale_ * dpr_), redrawn_);
+        redrawnUpTo_ = 0;
+    }
+    // Drawn again as it was drawn, in its drawing states, at no cost to a run, on the
+    // picture being drawn again; the resampled one is shown meanwhile.
+    std::swap(image_, redrawn_);
     const DrawingState now = drawingState();
     Pacing* const paced = pacing;
     const std::uint64_t counted = operations_;
     pacing = nullptr;
     replaying_ = true;
-    for (const Drawn& d : drawn_) {
+    constexpr std::size_t kBetweenLooks = 1024;  // operations between looks at the clock
+    for (std::size_t n = 0; redrawnUpTo_ < drawn_.size(); ++n, ++redrawnUpTo_) {
+        if (n >= kBetweenLooks && n % kBetweenLooks == 0 && std::chrono::steady_clock::now() >= deadline)
+            break;
+        const Drawn& d = drawn_[redrawnUpTo_];
         setDrawingState(drawnStates_[d.how / 2]);
         if (d.how % 2)
             Circle(d.a, d.b, d.c, d.colour);
@@ -199,7 +212,14 @@ void DrawingSurface::redraw()
     pacing = paced;
     operations_ = counted;
     setDrawingState(now);
+    std::swap(image_, redrawn_);
+    if (redrawnUpTo_ < drawn_.size())
+        return false;
+    image_ = std::move(redrawn_);
+    redrawn_ = Picture();
+    resampled_ = false;
     markDirty(0, 0, image_.width() - 1, image_.height() - 1);
+    return true;
 }
 
 int DrawingSurface::penWidth() const
@@ -241,6 +261,8 @@ std::uint32_t DrawingSurface::pixel(int x, int y) const
 
 void DrawingSurface::markDirty(int x0, int y0, int x1, int y1)
 {
+    if (replaying_)
+        return;  // the picture drawn again is shown whole when it is done
     shown_.add(x0, y0, x1, y1);
     recorded_.add(x0, y0, x1, y1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <algorithm>
+#include <chrono>
 #include <limits>
 #include <vector>
 
@@ -74,9 +75,12 @@ public:
     }
     static constexpr std::size_t kMostRetained = std::size_t(1) << 20;
     // The same in two parts: at once, the picture resampled; then (redraw) drawn again
-    // exactly. Drawing on a resampled picture draws it again first.
+    // exactly, at once or a part at a time (redrawSome: for about `budget`, at least a
+    // thousand operations; true once the picture drawn again has taken the resampled
+    // one's place). Drawing on a resampled picture draws it again first.
     void resample(double scale, double devicePixelRatio, Size client);
-    void redraw();
+    void redraw() { redrawSome(std::chrono::steady_clock::duration::max()); }
+    bool redrawSome(std::chrono::steady_clock::duration budget);
     bool resampled() const { return resampled_; }
     // Whether the picture would be drawn again exactly (nothing resampled).
     bool redrawsExactly() const { return base_.size() == Size{}; }
@@ -144,6 +148,8 @@ private:
     Colour cleared_;           // the colour the picture began in
     bool replaying_ = false;
     bool resampled_ = false;  // the picture resampled at this scale, not yet drawn again
+    Picture redrawn_;         // the picture being drawn again, up to drawn_[redrawnUpTo_]
+    std::size_t redrawnUpTo_ = 0;
     double scale_ = 1.0;
     double dpr_ = 1.0;
     bool rasterising_ = true;

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 #include "accessibility.h"
@@ -29,8 +30,10 @@
 #include "suite.h"
 
 namespace {
-// How long the window keeps its size before its resampled picture is drawn again exactly.
+// How long the window keeps its size before its resampled picture is drawn again exactly,
+// and how long each part of that takes (the window serves its events between them).
 constexpr int kRedrawAfter = 150;  // ms
+constexpr std::chrono::milliseconds kRedrawPart{8};
 // Scales closer than this draw the design within a pixel of one another.
 constexpr double kSameScale = 1.0 / 800;
 }  // namespace
@@ -99,11 +102,11 @@ DesktopWindow::DesktopWindow(Form& form)
     command(QString::fromUtf8(shell::kFullScreenCommand), QKeySequence(Qt::Key_F11), [this] { toggleFullScreen(); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
     redraw_->setSingleShot(true);
-    redraw_->setInterval(kRedrawAfter);
     QObject::connect(redraw_, &QTimer::timeout, this, [this] {
         if (form_.isRunning())
             return;  // the run draws on the picture drawn again
-        form_.surface().redraw();
+        if (!form_.surface().redrawSome(kRedrawPart))
+            redraw_->start(0);  // the next part once the window's events are served
         canvas_->updateChanged();
     });
 }
@@ -391,7 +394,7 @@ void DesktopWindow::refit()
     runBar_->setScale(shrink_);
     placePage();
     canvas_->update();
-    redraw_->start();
+    redraw_->start(kRedrawAfter);
 }
 
 void DesktopWindow::placePage()

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -128,4 +129,24 @@ TEST(Refit, AResampledPictureIsDrawnAgainBeforeAnythingIsDrawnOnIt)
     quick.Line(3000, 0, 0, 2000, colours::green);
     EXPECT_FALSE(quick.resampled());
     EXPECT_TRUE(quick.image() == exact.image());
+}
+
+TEST(Refit, APictureDrawnAgainAPartAtATimeShowsTheResampledOneUntilItIsDone)
+{
+    DrawingSurface parts({200, 150});
+    parts.ScaleMode = DrawingSurface::Pixels;
+    for (int i = 0; i < 5000; ++i)  // about five parts of a thousand operations
+        parts.Line(float(i % 200), float(i % 150), float((i * 7) % 200), float((i * 3) % 150), Colour(i * 2654435761u & 0xFFFFFF));
+    DrawingSurface whole = parts;
+    whole.rescale(2.3, 1, {460, 345});
+    parts.resample(2.3, 1, {460, 345});
+    const Picture resampled = parts.image();
+    int calls = 1;
+    for (; !parts.redrawSome(std::chrono::steady_clock::duration::zero()); ++calls) {
+        ASSERT_TRUE(parts.resampled());
+        ASSERT_TRUE(parts.image() == resampled) << "part " << calls;
+    }
+    EXPECT_GE(calls, 4);
+    EXPECT_FALSE(parts.resampled());
+    EXPECT_TRUE(parts.image() == whole.image());
 }

@@ -47,12 +47,17 @@ var suitePage = (function () {
       // The picture, resampled at once, is drawn again exactly when the size settles.
       clearTimeout(redrawSoon);
       canvas.dataset.redrawn = 'no';
-      redrawSoon = setTimeout(() => {
-        const began = performance.now();
-        Module._web_redraw();
+      let began = 0;
+      const redrawPart = () => {
+        began = began || performance.now();
+        if (!Module._web_redraw()) {
+          redrawSoon = setTimeout(redrawPart, 0);  // the next part once the page's events are served
+          return;
+        }
         canvas.dataset.redrawMs = (performance.now() - began).toFixed(1);
         canvas.dataset.redrawn = 'yes';
-      }, kRedrawAfter);
+      };
+      redrawSoon = setTimeout(redrawPart, kRedrawAfter);
     }
     place();
     placeRunBar();

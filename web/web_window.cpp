@@ -145,12 +145,14 @@ void WebWindow::fit(bool first)
         paintChanged();
 }
 
-void WebWindow::redraw()
+bool WebWindow::redrawPart()
 {
     if (form_.isRunning())
-        return;
-    form_.surface().redraw();
+        return true;  // the run draws on the picture drawn again
+    constexpr std::chrono::milliseconds kPart{8};  // the page serves its events between the parts
+    const bool done = form_.surface().redrawSome(kPart);
     paintChanged();
+    return done;
 }
 
 void WebWindow::refit()
@@ -466,11 +468,11 @@ EMSCRIPTEN_KEEPALIVE void web_refit()
         pageWindow->refit();
 }
 
-// The viewport has kept its size a moment: the picture, resampled, is drawn again exactly.
-EMSCRIPTEN_KEEPALIVE void web_redraw()
+// The viewport has kept its size a moment: the picture, resampled, is drawn again exactly,
+// a part at a time; 1 when it is done.
+EMSCRIPTEN_KEEPALIVE int web_redraw()
 {
-    if (pageWindow)
-        pageWindow->redraw();
+    return pageWindow ? int(pageWindow->redrawPart()) : 1;
 }
 
 // A button of the run bar: shell::Symbol.

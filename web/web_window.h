@@ -39,9 +39,10 @@ public:
 
     // The viewport changed (its size, its pixel ratio): the window is shown at the scale
     // that fills it, the picture resampled at once; during a run, when it ends. Then
-    // (redraw, once the viewport keeps its size) the picture is drawn again exactly.
+    // (once the viewport keeps its size) the picture is drawn again exactly, a part at a
+    // time: true when it is done.
     void refit();
-    void redraw();
+    bool redrawPart();
 
     void showPicture() override;
 
