@@ -41,13 +41,13 @@ var suitePage = (function () {
   let redrawSoon = 0;
   function refit() {
     if (typeof Module !== 'undefined' && Module._web_refit) {
-      const began = performance.now();
+      const fitting = performance.now();
       Module._web_refit();
-      canvas.dataset.refitMs = (performance.now() - began).toFixed(1);
+      canvas.dataset.refitMs = (performance.now() - fitting).toFixed(1);
       // The picture, resampled at once, is drawn again exactly when the size settles.
       clearTimeout(redrawSoon);
       canvas.dataset.redrawn = 'no';
-      let began = 0;
+      let began = 0;  // the first part's time
       const redrawPart = () => {
         began = began || performance.now();
         if (!Module._web_redraw()) {
