@@ -137,7 +137,7 @@ void WebWindow::fit(bool first)
         surface.setScale(shrink, devicePixels);
         surface.setClientSize(client);
     } else {
-        surface.resample(shrink, devicePixels, client);  // drawn again exactly by redraw()
+        surface.resample(shrink, devicePixels, client);  // drawn again exactly by redrawPart()
     }
     page_scale(scale, int(std::ceil(design.width * shrink * devicePixels)),
                int(std::ceil(design.height * shrink * devicePixels)), cssColour(surface.BackColor), phone);
