@@ -176,9 +176,9 @@ void DesktopWindow::runEnded()
     announceBusy(canvas_);
     placePage();  // at the window's size now, if it changed during the run
     if (refitAfterTheRun_) {
+        // Once what was held during the run is served: it was aimed at the window as it was.
         refitAfterTheRun_ = false;
-        refit();
-        form_.surface().redraw();
+        QTimer::singleShot(0, this, [this] { refit(); });
     }
     canvas_->updateChanged();
     canvas_->setAccessibleDescription(QString::fromStdString(form_.describeDrawn(whatItShows_.toStdString())));
