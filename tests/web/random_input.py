@@ -79,23 +79,24 @@ return {url: location.pathname.split('/').pop(), konec: window.randomInputKonec 
 """
 # The shown controls of a program's page and where they are on the viewport.
 CONTROLS = """
-return Array.from(document.querySelectorAll('#page button, #page input, #page label, #runBar button, #pageBar button, #about button')).map(e => {
+return Array.from(document.querySelectorAll('#page button, #page input, #page label, #panel button, #panel input, #panel label, #actions button, #runBar button, #pageBar button, #about button')).map(e => {
   const r = e.getBoundingClientRect();
   return {id: e.id || (e.htmlFor ? 'label:' + e.htmlFor : ''), tag: e.tagName, type: e.type || '',
           text: (e.textContent || '').trim(), x: r.left, y: r.top, w: r.width, h: r.height,
           value: e.type === 'range' ? [Number(e.min), Number(e.max), Number(e.value)] : null};
 }).filter(c => c.w > 1 && c.h > 1);
 """
-# What a point of the layout (client coordinates) reaches: "Konec", a launcher's card (its
+# What a point of the layout (client coordinates) reaches: "Konec" (in the window, or in the
+# phone's bar of buttons), a launcher's card (its
 # id) or nothing of the two; without a point, what has the focus. A finger reaches what is
 # near (the browser moves a tap onto a control beside it): with a margin, a point that
 # near Konec's box counts as reaching it.
 TARGET = """
 const e = arguments.length ? document.elementFromPoint(arguments[0], arguments[1]) : document.activeElement;
 const b = e && e.closest ? e.closest('button') : null;
-if (b && b.closest('#page') && b.textContent.trim() === 'Konec') return 'Konec';
+if (b && b.closest('#page, #actions') && b.textContent.trim() === 'Konec') return 'Konec';
 const margin = arguments[2] || 0;
-const konec = Array.from(document.querySelectorAll('#page button')).find(k => k.textContent.trim() === 'Konec');
+const konec = Array.from(document.querySelectorAll('#page button, #actions button')).find(k => k.textContent.trim() === 'Konec');
 if (margin && konec) {
   const r = konec.getBoundingClientRect();
   if (arguments[0] > r.left - margin && arguments[0] < r.right + margin && arguments[1] > r.top - margin
@@ -119,7 +120,7 @@ return true;
 # (a held click on an option that erases the picture may blank it after the run).
 WATCH_KONEC = """
 window.addEventListener('click', (e) => {
-  const b = e.target instanceof Element ? e.target.closest('#page button') : null;
+  const b = e.target instanceof Element ? e.target.closest('#page button, #actions button') : null;
   if (b && b.textContent.trim() === 'Konec') window.randomInputKonec = (window.randomInputKonec || 0) + 1;
   if (e.target instanceof Element && e.target.closest('#runStop'))
     window.randomInputStops = (window.randomInputStops || 0) + 1;
@@ -328,7 +329,7 @@ class PageTest:
         self.stops_seen = 0
         self.runs_seen = self.look.get('runs', 0)
         self.controls_at = 0
-        self.start = self.tab.js("const b = document.querySelector('#page button[title^=\"Spustí\"]');"
+        self.start = self.tab.js("const b = document.querySelector('#page button[title^=\"Spustí\"], #actions button[title^=\"Spustí\"]');"
                                  "return b ? b.id : ''")
         self.console()
 
